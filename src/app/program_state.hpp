@@ -1,0 +1,62 @@
+// The one program state object that every screen reads and changes: the current selection,
+// the settings of the current edition, the tables filled at each main cycle, and the code of
+// the screen to open next. Screens get it by reference.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/edition_settings.hpp"
+#include "data/data_file.hpp"
+
+namespace kolvard {
+
+// Codes of the screens a screen leaves to.
+enum class ScreenCode : int {
+  FrontPage = 1,
+  Register = 3,
+  Sheets = 5,
+  Flaws = 6,
+  Composites = 7,
+  Types = 8,
+};
+
+// Sections located at the top of every main cycle.
+struct EditionSections {
+  SectionRef generalInfo;   // "AINFOF1"
+  SectionRef editionInfo;   // edition + "INFOF2" ("IINFOF2" with the Iceland flag)
+  SectionRef wholeSheets;   // edition + "HELARK"
+  SectionRef types;         // edition + "TYPER"
+  SectionRef series;        // edition + "CSERIER"
+  SectionRef frameData;     // "TRAMDAT"
+};
+
+struct ProgramState {
+  // Settings: the zoom as requested (2, 3, 4, or 6/8 until the next save limits it) and the
+  // record of the current edition; settings.edition is the current edition letter.
+  int zoom = 3;
+  EditionSettings settings;
+  int icelandFlag = 0;            // 1 for "I" and for the Iceland oval values run as "T"
+  int positionIndex = 1;          // 1..400, from settings.position
+  std::string editionSelector = "9";  // edition-level selector (not saved)
+
+  std::string caption;            // the edition caption of headings
+  std::array<std::int16_t, 74> printingCounts{};  // entries 1..73 from edition + "RFANTAL"
+  EditionSections sections;
+
+  // Selection beyond the settings record.
+  std::string printingTo;         // the register's printing range end
+  std::string cliche;             // "C.": a running number or series "." running number
+
+  // Screen flow.
+  ScreenCode nextScreen = ScreenCode::FrontPage;
+  bool frontPageDrawn = false;    // false: the next front-page drawing is a full one
+  bool openSheetsPending = false; // Enter on the front page: open the sheets screen next cycle
+  std::string screenName = "front";  // the screen now waiting for a key (state dump)
+
+  const std::string& edition() const { return settings.edition; }
+  const std::string& value() const { return settings.value; }
+};
+
+}  // namespace kolvard

@@ -1,0 +1,146 @@
+#include "data/data_file.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "data/cp865.hpp"
+
+namespace kolvard {
+namespace {
+
+constexpr std::int64_t kGroupEntrySize = 6;
+constexpr std::int64_t kNameEntrySize = 10;
+
+bool isBlank(std::span<const std::uint8_t> bytes) {
+  return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == ' '; });
+}
+
+bool matches(std::span<const std::uint8_t> bytes, std::string_view text) {
+  return bytes.size() >= text.size() && std::memcmp(bytes.data(), text.data(), text.size()) == 0;
+}
+
+char upperCp865(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
+  // The Nordic letters of code page 865 have upper-case forms too.
+  switch (u) {
+    case 145: return static_cast<char>(146);  // æ Æ
+    case 155: return static_cast<char>(157);  // ø Ø
+    case 134: return static_cast<char>(143);  // å Å
+    case 132: return static_cast<char>(142);  // ä Ä
+    case 148: return static_cast<char>(153);  // ö Ö
+    case 129: return static_cast<char>(154);  // ü Ü
+    case 130: return static_cast<char>(144);  // é É
+    default: return c;
+  }
+}
+
+}  // namespace
+
+std::string normaliseSectionName(std::string_view name) {
+  std::string n(name);
+  if (const auto p = n.find(cp865::kOslash); p != std::string::npos) n[p] = 'O';
+  if (const auto p = n.find(cp865::kOslashUpper); p != std::string::npos) n[p] = 'O';
+  for (char& c : n) c = upperCp865(c);
+  n.resize(8, ' ');
+  return n;
+}
+
+std::optional<DataFile> DataFile::open(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return DataFile(std::move(bytes));
+}
+
+std::span<const std::uint8_t> DataFile::readBytes(std::int64_t position,
+                                                  std::int64_t count) const {
+  if (position < 0 || count <= 0 || position >= size()) return {};
+  const std::int64_t n = std::min(count, size() - position);
+  return {bytes_.data() + position, static_cast<std::size_t>(n)};
+}
+
+std::span<const std::uint8_t> DataFile::sectionBytes(const SectionRef& ref) const {
+  return readBytes(ref.start, ref.length());
+}
+
+std::optional<std::int16_t> DataFile::readInt16(std::int64_t position) const {
+  const auto b = readBytes(position, 2);
+  if (b.size() < 2) return std::nullopt;
+  return static_cast<std::int16_t>(b[0] | (b[1] << 8));
+}
+
+std::optional<std::int32_t> DataFile::readInt32(std::int64_t position) const {
+  const auto b = readBytes(position, 4);
+  if (b.size() < 4) return std::nullopt;
+  const std::uint32_t v = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+                          (static_cast<std::uint32_t>(b[2]) << 16) |
+                          (static_cast<std::uint32_t>(b[3]) << 24);
+  return static_cast<std::int32_t>(v);
+}
+
+SectionRef DataFile::findSection(std::string_view name) const {
+  SectionRef ref;
+  const std::string key = normaliseSectionName(name);
+  const std::string_view group = std::string_view(key).substr(0, 2);
+  const std::string_view rest = std::string_view(key).substr(2, 6);
+  if (rest == "      ") {
+    ref.status = kSectionBlankName;
+    return ref;
+  }
+  ref.status = kSectionNotFound;
+  for (std::int64_t pos = 0;; pos += kGroupEntrySize) {
+    const auto entry = readBytes(pos, kGroupEntrySize);
+    if (entry.size() < kGroupEntrySize || isBlank(entry)) return ref;
+    if (!matches(entry, group)) continue;
+    const auto dir = readInt32(pos + 2);
+    if (!dir || *dir < 0) return ref;
+    for (std::int64_t npos = *dir;; npos += kNameEntrySize) {
+      const auto nameEntry = readBytes(npos, kNameEntrySize);
+      if (nameEntry.size() < kNameEntrySize || isBlank(nameEntry.first(6))) return ref;
+      if (!matches(nameEntry, rest)) continue;
+      const auto endEntry = readBytes(npos + kNameEntrySize, kNameEntrySize);
+      if (endEntry.size() < kNameEntrySize) return ref;  // no closing entry
+      const std::int64_t start = std::clamp<std::int64_t>(*readInt32(npos + 6), 0, size());
+      const std::int64_t end =
+          std::clamp<std::int64_t>(*readInt32(npos + kNameEntrySize + 6), start, size());
+      ref.start = static_cast<std::int32_t>(start);
+      ref.end = static_cast<std::int32_t>(end);
+      ref.status = kSectionFound;
+      return ref;
+    }
+  }
+}
+
+std::vector<DataFile::Entry> DataFile::listSections() const {
+  std::vector<Entry> out;
+  for (std::int64_t pos = 0;; pos += kGroupEntrySize) {
+    const auto entry = readBytes(pos, kGroupEntrySize);
+    if (entry.size() < kGroupEntrySize || isBlank(entry)) break;
+    const std::string group(entry.begin(), entry.begin() + 2);
+    const auto dir = readInt32(pos + 2);
+    if (!dir || *dir < 0) continue;
+    for (std::int64_t npos = *dir;; npos += kNameEntrySize) {
+      const auto nameEntry = readBytes(npos, kNameEntrySize);
+      if (nameEntry.size() < kNameEntrySize || isBlank(nameEntry.first(6))) break;
+      std::string full = group + std::string(nameEntry.begin(), nameEntry.begin() + 6);
+      while (!full.empty() && full.back() == ' ') full.pop_back();
+      const auto endEntry = readBytes(npos + kNameEntrySize, kNameEntrySize);
+      if (endEntry.size() < kNameEntrySize) break;
+      SectionRef ref;
+      const std::int64_t start = std::clamp<std::int64_t>(*readInt32(npos + 6), 0, size());
+      ref.start = static_cast<std::int32_t>(start);
+      ref.end = static_cast<std::int32_t>(
+          std::clamp<std::int64_t>(*readInt32(npos + kNameEntrySize + 6), start, size()));
+      ref.status = kSectionFound;
+      out.push_back({full, ref});
+    }
+  }
+  return out;
+}
+
+}  // namespace kolvard

@@ -1,0 +1,20 @@
+// Position records (18 bytes) and printing-information lines (120 bytes) are stored in
+// reverse byte order with every byte b stored as 255 - b.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kolvard {
+
+inline constexpr int kPositionRecordSize = 18;
+inline constexpr int kPrintingInfoLineSize = 120;
+
+// Undoes the coding of one stored record (any length; a short record decodes short).
+std::string decodeInvertedRecord(std::span<const std::uint8_t> stored);
+// The stored form of a decoded record, for tools that write data files.
+std::string encodeInvertedRecord(std::string_view decoded);
+
+}  // namespace kolvard

@@ -1,0 +1,36 @@
+#include "data/tagged_record.hpp"
+
+#include <algorithm>
+
+#include "data/data_file.hpp"
+
+namespace kolvard {
+namespace {
+constexpr char kEscape = 27;
+const std::string kMarkerStart{kEscape, '*'};
+}  // namespace
+
+TaggedRecord::TaggedRecord(std::string text) : text_(std::move(text)) { text_ += kMarkerStart; }
+
+TaggedRecord TaggedRecord::readAt(const DataFile& file, std::int64_t position,
+                                  std::int64_t limit) {
+  const auto bytes = file.readBytes(position, std::clamp<std::int64_t>(limit, 0, kTaggedRecordMaxBytes));
+  return TaggedRecord(std::string(bytes.begin(), bytes.end()));
+}
+
+TaggedRecord TaggedRecord::readFromSection(const DataFile& file, const SectionRef& ref) {
+  return readAt(file, ref.start, ref.length());
+}
+
+std::optional<std::string> TaggedRecord::field(char tag) const {
+  const std::string marker = kMarkerStart + tag;
+  const auto at = text_.find(marker);
+  if (at == std::string::npos) return std::nullopt;
+  const std::size_t begin = at + marker.size();
+  const auto next = text_.find(kMarkerStart, begin);
+  const std::string content = text_.substr(begin, next - begin);
+  if (content.size() < 2) return std::nullopt;
+  return content;
+}
+
+}  // namespace kolvard

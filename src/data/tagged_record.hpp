@@ -1,0 +1,37 @@
+// Tagged text records: fields marked by the escape character, "*" and a tag letter. A
+// field runs from just after its marker to the next escape-"*" pair or the end of the
+// record, and counts as present only when it holds at least 2 characters.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kolvard {
+
+class DataFile;
+struct SectionRef;
+
+inline constexpr int kTaggedRecordMaxBytes = 680;
+
+class TaggedRecord {
+ public:
+  TaggedRecord() = default;
+  explicit TaggedRecord(std::string text);
+
+  // Reads a record from the start of a section: at most 680 bytes, or the section's
+  // length if shorter, clipped to the file.
+  static TaggedRecord readFromSection(const DataFile& file, const SectionRef& ref);
+  static TaggedRecord readAt(const DataFile& file, std::int64_t position, std::int64_t limit);
+
+  // The content of the first field with this tag, if present.
+  std::optional<std::string> field(char tag) const;
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;  // the record with one escape-"*" pair appended
+};
+
+}  // namespace kolvard

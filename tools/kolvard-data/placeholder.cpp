@@ -1,0 +1,1 @@
+namespace kolvard_datatool_placeholder {}
