@@ -1,0 +1,61 @@
+#include "app/state_dump.hpp"
+
+#include <cstdio>
+
+#include "data/cp865.hpp"
+
+namespace kolvard {
+
+std::string jsonString(std::string_view cp865Text) {
+  const std::string utf8 = cp865ToUtf8(cp865Text);
+  std::string out = "\"";
+  for (const char c : utf8) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", u);
+      out += buf;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string stateDumpJson(const ProgramState& state) {
+  const auto field = [](std::string& out, const char* name, const std::string& json) {
+    if (out.size() > 1) out += ",\n  ";
+    out += '"';
+    out += name;
+    out += "\": ";
+    out += json;
+  };
+  std::string out = "{";
+  out += "\n  ";
+  const std::string screen = state.viewer.active ? "viewer" : state.screenName;
+  field(out, "screen", jsonString(screen));
+  field(out, "edition", jsonString(state.edition()));
+  field(out, "iceland", std::to_string(state.icelandFlag));
+  field(out, "value", jsonString(state.value()));
+  field(out, "printing", jsonString(state.settings.printing));
+  field(out, "printingTo", jsonString(state.printingTo));
+  field(out, "position", jsonString(state.settings.position));
+  field(out, "positionIndex", std::to_string(state.positionIndex));
+  field(out, "cliche", jsonString(state.cliche));
+  field(out, "zoom", std::to_string(state.zoom));
+  field(out, "frontPageDrawn", state.frontPageDrawn ? "true" : "false");
+  field(out, "caption", jsonString(state.caption));
+  if (state.viewer.active) {
+    field(out, "viewer",
+          "{\"mode\": " + std::to_string(static_cast<int>(state.viewer.mode)) +
+              ", \"topLine\": " + std::to_string(state.viewer.topLine) +
+              ", \"maxTop\": " + std::to_string(state.viewer.maxTop) + "}");
+  }
+  out += "\n}";
+  return out;
+}
+
+}  // namespace kolvard

@@ -1,0 +1,42 @@
+#include "ui/glyph_font.hpp"
+
+#include "data/data_file.hpp"
+
+namespace kolvard {
+namespace {
+
+int bigEndian16(std::span<const std::uint8_t> record, std::size_t at) {
+  if (record.size() < at + 2) return 0;
+  return (record[at] << 8) | record[at + 1];
+}
+
+Glyph decodeGlyph(std::span<const std::uint8_t> record) {
+  Glyph g;
+  g.ascent = bigEndian16(record, 2) & 0xFF;
+  g.width = bigEndian16(record, 4);
+  g.drawWidth = g.width & 0xFF;
+  g.rows = bigEndian16(record, 6) & 0xFF;
+  g.bytesPerRow = (g.drawWidth + 7) / 8;
+  g.bits.assign(static_cast<std::size_t>(g.rows * g.bytesPerRow), 0);
+  for (std::size_t i = 0; i < g.bits.size() && 10 + i < record.size(); ++i) {
+    g.bits[i] = record[10 + i];
+  }
+  return g;
+}
+
+}  // namespace
+
+const Glyph& GlyphCache::glyph(FontRef font, int recordSize, std::uint8_t code) {
+  static const Glyph kEmpty;
+  if (!font.located() || file_ == nullptr) return kEmpty;
+  auto& slot = fonts_[{font.start, recordSize}][code];
+  if (!slot) {
+    const auto record = file_->readBytes(static_cast<std::int64_t>(font.start) +
+                                             static_cast<std::int64_t>(code) * recordSize,
+                                         recordSize);
+    slot = std::make_unique<Glyph>(decodeGlyph(record));
+  }
+  return *slot;
+}
+
+}  // namespace kolvard
