@@ -96,7 +96,7 @@ void drawLogo(Session& session) {
   Screen& screen = session.screen();
   const SectionRef ref = session.data.findSection("KOLVARD");
   if (!ref.found() || ref.start == 0) return;
-  const auto rows = decodeRunLengthPicture(session.data.sectionBytes(ref), kLogoRows);
+  const auto& rows = screen.pictures().get(session.data.sectionBytes(ref), ref.start, kLogoRows);
   renderLogo(rows, screen.zoom(), roundedQuarter(screen.zoom(), 18),
              [&screen](int y, int x0, int x1) { screen.hspan(y, x0, x1, colour::kWhite); });
 }
@@ -120,7 +120,7 @@ int drawPictureSection(Session& session, std::string_view name, std::string_view
   if (!ref.found() || ref.start == 0) return ref.status;
   Screen& screen = session.screen();
   const PictureRowsRule rule = pictureRowsFor(edition);
-  const auto rows = decodeRunLengthPicture(session.data.sectionBytes(ref), rule.rows);
+  const auto& rows = screen.pictures().get(session.data.sectionBytes(ref), ref.start, rule.rows);
   renderPicture(rows, screen.zoom(), left, top,
                 [&screen, colour](int y, int x0, int x1) { screen.hspan(y, x0, x1, colour); });
   return ref.status;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,6 +43,20 @@ void renderPicture(const std::vector<PictureRow>& rows, int zoom, int left, int 
                    const SpanSink& sink);
 // The logo: each end at round((880 + column) * zoom / 4), the right end + 1, every run.
 void renderLogo(const std::vector<PictureRow>& rows, int zoom, int top, const SpanSink& sink);
+
+// Pictures decoded once and kept, by section position and row count.
+class PictureCache {
+ public:
+  const std::vector<PictureRow>& get(std::span<const std::uint8_t> section, std::int64_t start,
+                                     int rows) {
+    auto [it, inserted] = pictures_.try_emplace({start, rows});
+    if (inserted) it->second = decodeRunLengthPicture(section, rows);
+    return it->second;
+  }
+
+ private:
+  std::map<std::pair<std::int64_t, int>, std::vector<PictureRow>> pictures_;
+};
 
 // The row phases: true when the row with this 0-based index is drawn at the zoom.
 bool pictureRowDrawn(int rowIndex, int zoom);

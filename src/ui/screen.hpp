@@ -11,6 +11,7 @@
 #include "ui/glyph_font.hpp"
 #include "ui/palette.hpp"
 #include "ui/raster_sink.hpp"
+#include "ui/run_length_picture.hpp"
 
 namespace kolvard {
 
@@ -88,6 +89,7 @@ class Screen {
   FontRef fontRef(Font font) const { return fonts_[static_cast<std::size_t>(font)]; }
   void setFontRef(Font font, FontRef ref) { fonts_[static_cast<std::size_t>(font)] = ref; }
   GlyphCache& glyphs() { return glyphs_; }
+  PictureCache& pictures() { return pictures_; }
 
   // Bitmap-font text. x, y, spacing and space width are units for colours of 0 or more and
   // raster pixels otherwise.
@@ -115,6 +117,7 @@ class Screen {
   double penX_ = 0, penY_ = 0, lineStartX_ = 0;
   std::array<FontRef, kFontCount> fonts_{};
   GlyphCache glyphs_;
+  PictureCache pictures_;
   RasterSink* raster_ = nullptr;
 };
 

@@ -206,3 +206,27 @@ TEST_F(GlyphTextTest, MissingFontDrawsNothing) {
 
 }  // namespace
 }  // namespace kolvard
+
+namespace kolvard {
+namespace {
+
+TEST(TextGrid, PrintsCellsInTextColourOnBackground) {
+  Screen s;
+  s.openWindow(3);
+  s.setTextColour(2);
+  s.setBackColour(12);
+  s.moveTo(10, 5);  // (80, 80) units: pixel (120, 120) at zoom 3
+  s.printText(std::string{static_cast<char>(219), ' '});  // a full block, then a space
+  const Framebuffer& f = s.framebuffer();
+  EXPECT_EQ(f.at(120, 120), s.palette()[2]);
+  EXPECT_EQ(f.at(131, 143), s.palette()[2]);   // the block fills its 12 x 24 cell
+  EXPECT_EQ(f.at(132, 130), s.palette()[12]);  // the space is background only
+  EXPECT_EQ(f.at(143, 143), s.palette()[12]);
+  EXPECT_EQ(f.at(144, 130), s.palette()[15]);  // nothing beyond the two cells
+  s.newLine();
+  s.printText(std::string{static_cast<char>(219)});
+  EXPECT_EQ(f.at(120, 144), s.palette()[2]);  // back at column 10, one row down
+}
+
+}  // namespace
+}  // namespace kolvard
