@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "app/edition_settings.hpp"
@@ -142,7 +141,7 @@ void drawFrontPage(Session& session) {
   const std::string edition = state.edition();
   const std::string value = state.value();
   const StampColours colours =
-      stampColoursFor(edition, value, std::atoi(state.settings.printing.c_str()));
+      stampColoursFor(edition, value, printingSelectorNumber(state.settings.printing));
   const PicturePlace place = valuePicturePlace(edition, zoom);
   if (edition == "T") {
     const char* first = isIcelandOvalValue(value) ? "TIRAM"
@@ -174,6 +173,9 @@ FrontPageAction handleFrontPageKey(Session& session, const KeyString& rawKey) {
       const EditionValue before{state.settings.edition, state.settings.value, state.icelandFlag};
       const EditionValue after = stepValue(key, before);
       if (after.value != before.value || after.edition != before.edition) {
+        if (after.edition != before.edition) {
+          state.editionSelector = editionLevelSelectorFor(after.edition);
+        }
         state.settings.edition = after.edition;
         state.settings.value = after.value;
         state.icelandFlag = after.icelandFlag;

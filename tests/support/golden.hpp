@@ -6,9 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "ui/framebuffer.hpp"
+
+namespace kolvard {
+// Framebuffers print as their size in test failures, not as bytes.
+inline void PrintTo(const Framebuffer& image, std::ostream* out) {
+  *out << image.width() << "x" << image.height() << " image";
+}
+}  // namespace kolvard
 
 namespace kolvard::test {
 

@@ -1,0 +1,324 @@
+#include "app/settings_file.hpp"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define KOLVARD_HAVE_FSYNC 1
+#endif
+
+namespace kolvard {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Bounds on what is read: nothing the program writes comes near them.
+constexpr std::size_t kMaxFileSize = 1u << 20;
+constexpr std::size_t kMaxLineLength = 16384;
+// Strings are cut to this length when written, so that every written line stays readable.
+constexpr std::size_t kMaxStringLength = 255;
+constexpr std::size_t kRecordFieldCount = 28;  // fields 2-29
+
+struct Field {
+  bool quoted = false;
+  std::string text;
+};
+using Line = std::vector<Field>;
+
+// Splits the file into lines of comma-separated fields. A quoted field may hold any byte,
+// a doubled quote standing for one quote; a line break inside quotes belongs to the field.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view data) : data_(data) {}
+
+  bool atEnd() const { return pos_ >= data_.size(); }
+
+  // The next line, or nothing when it is damaged (the reader then stops at the end).
+  std::optional<Line> next() {
+    if (atEnd()) return std::nullopt;
+    const std::size_t start = pos_;
+    Line line;
+    for (;;) {
+      skipBlanks();
+      Field field;
+      if (peek() == '"') {
+        field.quoted = true;
+        ++pos_;
+        for (;;) {
+          if (atEnd() || pos_ - start > kMaxLineLength) return fail();
+          const char ch = data_[pos_++];
+          if (ch != '"') {
+            field.text.push_back(ch);
+          } else if (peek() == '"') {
+            field.text.push_back('"');
+            ++pos_;
+          } else {
+            break;
+          }
+        }
+        skipBlanks();
+      } else {
+        while (!atEnd() && !isSeparator(data_[pos_])) {
+          if (data_[pos_] == '"') return fail();
+          field.text.push_back(data_[pos_++]);
+        }
+        while (!field.text.empty() && isBlank(field.text.back())) field.text.pop_back();
+      }
+      if (pos_ - start > kMaxLineLength) return fail();
+      line.push_back(std::move(field));
+      if (atEnd()) return line;
+      const char ch = data_[pos_++];
+      if (ch == ',') continue;
+      if (ch == '\r' && peek() == '\n') ++pos_;
+      if (ch == '\r' || ch == '\n') return line;
+      return fail();  // text after a closing quote
+    }
+  }
+
+ private:
+  static bool isBlank(char ch) { return ch == ' ' || ch == '\t'; }
+  static bool isSeparator(char ch) { return ch == ',' || ch == '\r' || ch == '\n'; }
+  char peek() const { return atEnd() ? '\0' : data_[pos_]; }
+  void skipBlanks() {
+    while (!atEnd() && isBlank(data_[pos_])) ++pos_;
+  }
+  std::optional<Line> fail() {
+    pos_ = data_.size();
+    return std::nullopt;
+  }
+
+  std::string_view data_;
+  std::size_t pos_ = 0;
+};
+
+std::optional<int> parseNumber(const Field& field) {
+  if (field.quoted || field.text.empty()) return std::nullopt;
+  const char* first = field.text.data();
+  const char* last = first + field.text.size();
+  if (*first == '+') ++first;
+  int value = 0;
+  const auto [ptr, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc{} || ptr != last) return std::nullopt;
+  return value;
+}
+
+// Reads the zoom line. Only the zooms the program asks for are taken as they are; the file
+// holds 6 or 8 after the front-page keys "4" and "5".
+std::optional<int> readZoom(LineReader& reader) {
+  const auto line = reader.next();
+  if (!line || line->size() != 1) return std::nullopt;
+  const auto zoom = parseNumber(line->front());
+  if (!zoom) return std::nullopt;
+  if (*zoom == 2 || *zoom == 3 || *zoom == 4 || *zoom == 6 || *zoom == 8) return zoom;
+  return 3;
+}
+
+// Reads one record (two lines); nothing when it is damaged.
+std::optional<EditionSettings> readRecord(LineReader& reader) {
+  const auto head = reader.next();
+  if (!head || head->size() != 1 || !isKnownEdition(head->front().text)) return std::nullopt;
+  const auto body = reader.next();
+  if (!body || body->size() != kRecordFieldCount) return std::nullopt;
+  const Line& f = *body;
+
+  EditionSettings s;
+  s.edition = head->front().text;
+  s.value = f[0].text;
+  s.printing = f[1].text;
+  s.secondSelector = f[2].text;
+  s.position = f[3].text;
+  s.furtherSelector = f[4].text;
+  const auto viewMode = parseNumber(f[5]);
+  if (!viewMode) return std::nullopt;
+  s.viewMode = *viewMode;
+  for (std::size_t i = 0; i < s.markers.size(); ++i) s.markers[i] = f[6 + i].text;
+  const auto field23 = parseNumber(f[21]);
+  if (!field23) return std::nullopt;
+  s.field23 = *field23;
+  s.field24 = f[22].text;
+  s.field25 = f[23].text;
+  for (std::size_t i = 0; i < s.flags.size(); ++i) {
+    const auto flag = parseNumber(f[24 + i]);
+    if (!flag) return std::nullopt;
+    s.flags[i] = *flag;
+  }
+  return s;
+}
+
+void appendString(std::string& out, std::string_view text) {
+  out.push_back('"');
+  for (char ch : text.substr(0, kMaxStringLength)) {
+    if (ch == '"') out.push_back('"');
+    out.push_back(ch);
+  }
+  out.push_back('"');
+}
+
+void appendNumber(std::string& out, int number) {
+  out += std::to_string(number);
+}
+
+void appendRecord(std::string& out, const EditionSettings& s) {
+  appendString(out, s.edition);
+  out += "\r\n";
+  auto str = [&out](std::string_view text) {
+    appendString(out, text);
+    out.push_back(',');
+  };
+  auto num = [&out](int number) {
+    appendNumber(out, number);
+    out.push_back(',');
+  };
+  str(s.value);
+  str(s.printing);
+  str(s.secondSelector);
+  str(s.position);
+  str(s.furtherSelector);
+  num(s.viewMode);
+  for (const auto& marker : s.markers) str(marker);
+  num(s.field23);
+  str(s.field24);
+  str(s.field25);
+  for (int flag : s.flags) num(flag);
+  out.back() = '\r';
+  out += "\n";
+}
+
+// The whole file, or nothing when it is not a readable regular file. Anything beyond
+// kMaxFileSize is ignored.
+std::optional<std::string> readFile(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string data(kMaxFileSize, '\0');
+  in.read(data.data(), static_cast<std::streamsize>(data.size()));
+  if (in.bad()) return std::nullopt;
+  data.resize(static_cast<std::size_t>(in.gcount()));
+  return data;
+}
+
+// Writes `content` to the scratch file and renames it over the settings file. On any failure
+// the scratch file is removed and the settings file is not touched.
+bool writeThroughScratch(const SettingsPaths& paths, const std::string& content) {
+  std::error_code ec;
+  const auto status = fs::symlink_status(paths.scratch, ec);
+  if (fs::is_symlink(status)) {
+    if (!fs::remove(paths.scratch, ec)) return false;  // a stale link: never write through it
+  } else if (fs::exists(status) && !fs::is_regular_file(status)) {
+    return false;  // a directory or device in the way: leave it alone
+  }
+
+  std::FILE* out = std::fopen(paths.scratch.string().c_str(), "wb");
+  if (out == nullptr) return false;
+  bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
+  ok = std::fflush(out) == 0 && ok;
+#ifdef KOLVARD_HAVE_FSYNC
+  ok = ::fsync(::fileno(out)) == 0 && ok;
+#endif
+  ok = std::fclose(out) == 0 && ok;
+  if (ok) {
+    fs::rename(paths.scratch, paths.file, ec);
+    ok = !ec;
+  }
+  if (!ok) fs::remove(paths.scratch, ec);
+  return ok;
+}
+
+// Takes a record into the state, with the rules every load applies.
+void takeRecord(ProgramState& state, EditionSettings record) {
+  if (record.viewMode < 1 || record.viewMode > 3) record.viewMode = 1;
+  record.flags[1] = 1;  // fields 27 and 28
+  record.flags[2] = 1;
+  state.icelandFlag = record.edition == "I" ? 1 : 0;
+  if (record.edition == "I" && isIcelandOvalValue(record.value)) {
+    record.edition = "T";
+    resetMarkerStrings(record);
+  }
+  state.positionIndex = positionNumberFromText(record.position);
+  state.editionSelector = editionLevelSelectorFor(record.edition);
+  state.settings = std::move(record);
+}
+
+// The defaults of an edition for fields 1-22; fields 23-29 from `rest`.
+EditionSettings defaultsKeepingRest(std::string_view edition, const EditionSettings& rest) {
+  EditionSettings record = defaultSettingsFor(edition);
+  record.field23 = rest.field23;
+  record.field24 = rest.field24;
+  record.field25 = rest.field25;
+  record.flags = rest.flags;
+  return record;
+}
+
+}  // namespace
+
+void loadSettings(ProgramState& state, std::string_view edition, const SettingsPaths& paths) {
+  const auto data = readFile(paths.file);
+  LineReader reader(data ? std::string_view(*data) : std::string_view());
+  const auto zoom = data ? readZoom(reader) : std::nullopt;
+  if (!zoom) {
+    if (edition.empty()) {
+      applyMissingFileDefaults(state);
+      takeRecord(state, state.settings);
+    } else {
+      takeRecord(state, defaultsKeepingRest(edition, state.settings));
+    }
+    return;
+  }
+  state.zoom = *zoom;
+
+  std::optional<EditionSettings> lastRead;
+  while (!reader.atEnd()) {
+    auto record = readRecord(reader);
+    if (!record) break;
+    if (edition.empty() || record->edition == edition) {
+      takeRecord(state, std::move(*record));
+      return;
+    }
+    lastRead = std::move(record);
+  }
+  takeRecord(state, defaultsKeepingRest(edition, lastRead ? *lastRead : state.settings));
+}
+
+bool saveSettings(ProgramState& state, const SettingsPaths& paths) {
+  EditionSettings current = state.settings;
+  if (current.edition == "T" && isIcelandOvalValue(current.value)) current.edition = "I";
+
+  std::string content;
+  appendNumber(content, state.zoom);
+  content += "\r\n";
+  // A record under an unknown letter would end the reading of the file there; it is not written.
+  if (isKnownEdition(current.edition)) appendRecord(content, current);
+
+  // The other editions' records of the previous file, the first (latest) of each.
+  if (const auto previous = readFile(paths.file)) {
+    LineReader reader(*previous);
+    if (readZoom(reader)) {
+      std::set<std::string> written{current.edition};
+      while (!reader.atEnd()) {
+        const auto record = readRecord(reader);
+        if (!record) break;
+        if (written.insert(record->edition).second) appendRecord(content, *record);
+      }
+    }
+  }
+
+  const bool ok = writeThroughScratch(paths, content);
+  if (state.zoom != 2 && state.zoom != 3 && state.zoom != 4) state.zoom = 3;
+  return ok;
+}
+
+void deleteSettingsFile(const SettingsPaths& paths) {
+  std::error_code ec;
+  const auto status = fs::symlink_status(paths.file, ec);
+  if (fs::exists(status) && !fs::is_directory(status)) fs::remove(paths.file, ec);
+}
+
+}  // namespace kolvard
