@@ -1,1 +1,0 @@
-namespace kolvard_datatool_placeholder {}
