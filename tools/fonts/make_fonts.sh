@@ -34,6 +34,12 @@ make 0a048 DejaVuSans.ttf 20
 make 0a028 DejaVuSansCondensed.ttf 9
 make 0a042 DejaVuSansCondensed.ttf 13
 make 0a056 DejaVuSansCondensed.ttf 18
+# The key caps of the register screen are two full blocks of font C: 10 units wide each.
+for cap in 0a028:10 0a042:15 0a056:20; do
+  name=${cap%%:*}
+  awk -v width="${cap##*:}" -f "$here/widen-key-cap.awk" "$out/$name.bdf" >"$out/$name.tmp"
+  mv "$out/$name.tmp" "$out/$name.bdf"
+done
 # Font D (headings).
 make 0a038 DejaVuSans-Bold.ttf 13
 make 0a057 DejaVuSans-Bold.ttf 20
