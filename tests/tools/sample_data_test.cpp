@@ -8,6 +8,8 @@
 #include <iterator>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "kolvard-data/bdf_font.hpp"
@@ -225,9 +227,12 @@ struct ToolRun {
 };
 
 ToolRun tool(const std::string& arguments) {
+  // Tests run in parallel processes: each keeps its own output files.
+  static int runs = 0;
+  const std::string tag = std::to_string(::getpid()) + "-" + std::to_string(runs++);
   const fs::path dir = fs::temp_directory_path();
-  const fs::path out = dir / "kolvard-tool-out.txt";
-  const fs::path err = dir / "kolvard-tool-err.txt";
+  const fs::path out = dir / ("kolvard-tool-out-" + tag + ".txt");
+  const fs::path err = dir / ("kolvard-tool-err-" + tag + ".txt");
   const std::string command = std::string("\"") + KOLVARD_DATA_TOOL + "\" " + arguments + " >\"" +
                               out.string() + "\" 2>\"" + err.string() + "\"";
   const int raw = std::system(command.c_str());
@@ -235,7 +240,10 @@ ToolRun tool(const std::string& arguments) {
     std::ifstream in(p);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   };
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+  ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+  fs::remove(out);
+  fs::remove(err);
+  return result;
 }
 
 const std::string kData = std::string("\"") + KOLVARD_SAMPLE_DATA + "\"";
@@ -265,7 +273,8 @@ TEST(DataToolCli, FindNormalisesTheNameAndReportsMisses) {
 }
 
 TEST(DataToolCli, PictureWritesOnePixelPerStoredColumnAndRow) {
-  const fs::path png = fs::temp_directory_path() / "kolvard-tool-picture.png";
+  const fs::path png =
+      fs::temp_directory_path() / ("kolvard-tool-picture-" + std::to_string(::getpid()) + ".png");
   fs::remove(png);
   const ToolRun run = tool("picture " + kData + " T4ø 733 \"" + png.string() + "\"");
   ASSERT_EQ(run.status, 0) << run.err;
