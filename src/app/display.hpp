@@ -24,6 +24,8 @@ class Display : public KeyInput {
     return platform_.waitKey();
   }
   void beep() override { platform_.beep(); }
+  // Shows the drawing so far without waiting (progress while a search runs).
+  void present() { platform_.present(screen_.framebuffer()); }
   Screen& screen() { return screen_; }
 
  private:

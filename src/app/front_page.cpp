@@ -163,6 +163,7 @@ void drawFrontPage(Session& session) {
 FrontPageAction handleFrontPageKey(Session& session, const KeyString& rawKey) {
   ProgramState& state = session.state;
   state.openSheetsPending = false;
+  state.reg.keyReadOnFrontPageSinceEmptied = true;
   KeyString key = upperKey(rawKey);
   if (isExtended(key, scan::kUp)) key = ordinaryKey(24);
   if (isExtended(key, scan::kDown)) key = ordinaryKey(25);

@@ -9,6 +9,7 @@
 
 #include "app/edition_settings.hpp"
 #include "data/data_file.hpp"
+#include "screens/register/register_state.hpp"
 #include "ui/info_viewer.hpp"
 
 namespace kolvard {
@@ -56,6 +57,7 @@ struct ProgramState {
   bool openSheetsPending = false; // Enter on the front page: open the sheets screen next cycle
   std::string screenName = "front";  // the screen now waiting for a key (state dump)
   ViewerState viewer;             // the information viewer, while it is open
+  RegisterState reg;              // the register screen and its result list
 
   const std::string& edition() const { return settings.edition; }
   const std::string& value() const { return settings.value; }

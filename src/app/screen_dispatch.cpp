@@ -1,14 +1,18 @@
 #include "app/screen_dispatch.hpp"
 
+#include "screens/register/register_screen.hpp"
+
 namespace kolvard {
 
 void runScreens(Session& session) {
   ProgramState& state = session.state;
   while (state.nextScreen != ScreenCode::FrontPage) {
     switch (state.nextScreen) {
-      // The register, sheets, flaw, composite and type screens are not built yet: their
-      // keys lead back to the front page.
       case ScreenCode::Register:
+        runRegisterScreen(session);
+        break;
+      // The sheets, flaw, composite and type screens are not built yet: their keys lead
+      // back to the front page.
       case ScreenCode::Sheets:
       case ScreenCode::Flaws:
       case ScreenCode::Composites:

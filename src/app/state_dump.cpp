@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "data/cp865.hpp"
+#include "screens/register/register_dump.hpp"
 
 namespace kolvard {
 
@@ -54,6 +55,7 @@ std::string stateDumpJson(const ProgramState& state) {
               ", \"topLine\": " + std::to_string(state.viewer.topLine) +
               ", \"maxTop\": " + std::to_string(state.viewer.maxTop) + "}");
   }
+  field(out, "register", registerStateJson(state.reg));
   out += "\n}";
   return out;
 }

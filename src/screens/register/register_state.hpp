@@ -69,6 +69,7 @@ struct RegisterState {
   int listOffset = 0;
 
   std::string lastEdition, lastValue, lastFromPrinting;
+  std::string valueWithPrintings;  // the value Esc goes back to when the typed one has none
   bool searching = false;
   bool keyReadOnFrontPageSinceEmptied = false;
 };

@@ -1,0 +1,344 @@
+#include "screens/register/register_keys.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
+
+#include "data/cp865.hpp"
+#include "screens/register/register_tables.hpp"
+
+namespace kolvard {
+namespace {
+
+constexpr char kDot = cp865::kMiddleDot;
+const std::string kNone(1, kDot);
+constexpr char kDivide = static_cast<char>(246);  // ÷: no known type / no cliché
+constexpr int kListColumn = 4;
+constexpr int kListRows = 23;
+
+int number(std::string_view text) { return std::atoi(std::string(text).c_str()); }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return text;
+}
+
+std::string upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return text;
+}
+
+bool inList(const RegisterState& reg) { return reg.cursorColumn == kListColumn; }
+
+// The field under the cursor as text, for Backspace.
+std::string fieldUnderCursor(const RegisterState& reg) {
+  const int c = reg.cursorColumn;
+  if (reg.cursorRow == 1 && c == 2) return reg.value;
+  if (reg.cursorRow == 2 && c == 2) return reg.fromPrinting;
+  if (reg.cursorRow == 2 && c == 3) return reg.toPrinting;
+  if (c >= 1 && c <= 3 && reg.cursorRow == 6) return reg.criteria[c - 1].type;
+  if (c >= 1 && c <= 3 && reg.cursorRow == 7) return reg.criteria[c - 1].cliche;
+  return kNone;
+}
+
+void moveCursor(RegisterState& reg, int column, int row) {
+  reg.cursorColumn = column;
+  reg.cursorRow = row;
+  reg.editBuffer.clear();
+}
+
+void enterList(RegisterState& reg, int row) {
+  reg.rememberedColumn = std::min(reg.cursorColumn, 3);
+  reg.rememberedRow = reg.cursorRow;
+  moveCursor(reg, kListColumn, row);
+}
+
+int lastOffset(const RegisterState& reg) { return std::max(0, reg.lineCount - kListRows); }
+
+void resetPositions(RegisterState& reg, std::initializer_list<char> columns) {
+  bool hit = false;
+  for (const auto& set : reg.criteria) {
+    for (const char c : columns) hit = hit || set.position == std::string(1, c);
+  }
+  if (!hit) return;
+  for (auto& set : reg.criteria) set.position = kNone;
+}
+
+void chooseSets(RegisterState& reg, int sets) {
+  reg.setsInUse = sets;
+  reg.editBuffer.clear();
+  if (sets == 2) resetPositions(reg, {'0'});
+  if (sets == 3) resetPositions(reg, {'9', '0'});
+  if (inList(reg)) moveCursor(reg, 1, 4);
+}
+
+bool applyPosition(RegisterState& reg, int set, char first) {
+  if (isDigit(first)) {
+    const int d = first == '0' ? 10 : first - '0';
+    const int s = reg.setsInUse;
+    const bool ok = (set == 1 && d >= 1 && d <= 11 - s) || (set == 2 && d >= 2 && d <= 12 - s) ||
+                    (set == 3 && d >= 3 && d <= 10);
+    if (!ok) return false;
+    for (int k = 1; k <= 3; ++k) {
+      const int column = d - set + k;
+      reg.criteria[k - 1].position = std::string(1, static_cast<char>('0' + column % 10));
+    }
+    return true;
+  }
+  std::string mark;
+  if (first == kDot) {
+    mark = kNone;
+  } else if (first == '*' || first == 'o' || first == 'O') {
+    mark = std::string(1, cp865::kOslash);
+  } else if (first == 'n' || first == 'N') {
+    mark = "n";
+  } else {
+    return false;
+  }
+  for (auto& criteria : reg.criteria) criteria.position = mark;
+  return true;
+}
+
+// The value as typed, with the letters that stand for "ø" read as "ø".
+bool storeValue(RegisterState& reg, std::string typed) {
+  typed = normaliseValueKey(lower(std::move(typed)));
+  if (typed.size() > 4) typed.resize(4);
+  if (typed.empty()) return true;
+  const char unit = typed.back();
+  // Aur values ("a") belong to the Icelandic editions as much as the others' units do.
+  if (unit != 's' && unit != cp865::kOslash && unit != 'c' && unit != 'a') return true;
+  const bool changed = typed != reg.value;
+  reg.value = typed;
+  reg.fromPrinting = "1";
+  reg.highestPrinting = highestPrintingOf(reg.edition, reg.value);
+  reg.toPrinting = reg.highestPrinting;
+  reg.valueColour = valueColourOf(reg.edition, reg.value, 1);
+  if (changed && hasPrintings(reg)) reg.valueWithPrintings = reg.value;
+  return true;
+}
+
+void storePrinting(RegisterState& reg, std::string typed, bool from) {
+  typed = lower(std::move(typed));
+  if (!typed.empty() && !isDigit(typed.back())) typed.pop_back();
+  if (typed.size() > 3) typed.resize(3);
+  const int highest = number(reg.highestPrinting);
+  if (number(typed) > highest) typed = reg.highestPrinting;
+  if (from) {
+    if (number(typed) < 1) typed = "1";
+    reg.fromPrinting = typed;
+    reg.toPrinting = typed;
+  } else {
+    reg.toPrinting = typed;
+  }
+}
+
+}  // namespace
+
+bool hasPrintings(const RegisterState& reg) { return number(reg.highestPrinting) > 0; }
+
+KeyString foldRegisterKey(const KeyString& key) {
+  if (key.size() != 1) return key;
+  const auto c = static_cast<unsigned char>(key[0]);
+  switch (c) {
+    case '.': case ':': case ',': case ';': case '<': case '>':
+      return ".";
+    case 246: case '-': case '_': case '+': case '?': case '/':
+      return std::string(1, kDivide);
+    case '*': case '\'': case '\\': case '|': case 155: case 157: case '(': case '"': case 216:
+    case 248:
+      return "*";
+    default:
+      return key;
+  }
+}
+
+void keepPrintingRange(RegisterState& reg) {
+  if (!hasPrintings(reg)) {
+    reg.fromPrinting = reg.toPrinting = "0";
+    return;
+  }
+  const int highest = number(reg.highestPrinting);
+  if (number(reg.fromPrinting) > highest) reg.fromPrinting = reg.highestPrinting;
+  if (number(reg.toPrinting) > highest) reg.toPrinting = reg.highestPrinting;
+  if (number(reg.toPrinting) < number(reg.fromPrinting)) reg.toPrinting = reg.fromPrinting;
+}
+
+void adjustA4sRange(RegisterState& reg) {
+  if (reg.edition != "A" || reg.value != "4s") return;
+  if (reg.fromPrinting == "3") reg.fromPrinting = "2";
+  if (reg.toPrinting == "2") reg.toPrinting = "3";
+}
+
+void clampRegisterCursor(RegisterState& reg) {
+  reg.cursorColumn = std::clamp(reg.cursorColumn, 1, kListColumn);
+  if (!inList(reg)) {
+    reg.cursorRow = std::clamp(reg.cursorRow, 1, 7);
+    if (reg.cursorRow > 3 && reg.cursorColumn > reg.setsInUse) reg.cursorColumn = reg.setsInUse;
+    if (reg.cursorRow <= 2 && reg.cursorColumn < 2) reg.cursorColumn = 2;
+  } else {
+    const int lastRow = std::max(1, std::min(kListRows, reg.lineCount - reg.listOffset));
+    reg.cursorRow = std::clamp(reg.cursorRow, 1, lastRow);
+  }
+  reg.listOffset = std::clamp(reg.listOffset, 0, lastOffset(reg));
+}
+
+bool applyEditBuffer(RegisterState& reg) {
+  std::string buffer = reg.editBuffer;
+  if (buffer.empty() || buffer[0] == '.') buffer = kNone;
+  if (buffer[0] == kDivide) buffer = std::string(1, kDivide);
+  if (buffer[0] == '*') buffer = "*";
+  bool accepted = true;
+  const int c = reg.cursorColumn;
+  if (inList(reg)) {
+    reg.editBuffer.clear();
+    return true;
+  }
+  if (reg.cursorRow == 1 && c == 2) {
+    storeValue(reg, buffer);
+  } else if (reg.cursorRow == 2 && (c == 2 || c == 3)) {
+    storePrinting(reg, buffer, c == 2);
+  } else if (reg.cursorRow == 5) {
+    accepted = applyPosition(reg, c, buffer[0]);
+  } else if (reg.cursorRow == 6) {
+    std::string type = upper(buffer);
+    if (type.size() > 2) type.resize(2);
+    reg.criteria[c - 1].type = type;
+  } else if (reg.cursorRow == 7) {
+    std::string cliche = upper(buffer);
+    if (cliche.size() > 6) cliche.resize(5);
+    if (cliche.back() != '.' && !isDigit(cliche.back())) cliche.resize(1);
+    reg.criteria[c - 1].cliche = cliche;
+  }
+  keepPrintingRange(reg);
+  if (buffer == kNone || buffer == std::string(1, kDivide)) reg.editBuffer.clear();
+  return accepted;
+}
+
+RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& rawKey) {
+  RegisterKeyResult result;
+  const KeyString key = foldRegisterKey(rawKey);
+  const bool list = inList(reg);
+  bool edited = false;
+
+  if (isExtended(key, scan::kHome) || isExtended(key, scan::kEnd)) {
+    if (!list) {
+      moveCursor(reg, 1, 5);
+    } else if (isExtended(key, scan::kHome)) {
+      reg.listOffset = 0;
+      moveCursor(reg, kListColumn, 1);
+    } else {
+      reg.listOffset = lastOffset(reg);
+      moveCursor(reg, kListColumn, std::min(kListRows, reg.lineCount - reg.listOffset));
+    }
+  } else if (isExtended(key, scan::kUp)) {
+    if (list && reg.cursorRow == 1) {
+      --reg.listOffset;
+    } else {
+      moveCursor(reg, reg.cursorColumn, !list && reg.cursorRow == 5 ? 2 : reg.cursorRow - 1);
+    }
+  } else if (isExtended(key, scan::kDown) || (list && isExtended(key, scan::kDel)) ||
+             (list && isExtended(key, scan::kIns))) {
+    if (list && (isExtended(key, scan::kDel) || isExtended(key, scan::kIns))) {
+      reg.results.setNormal(reg.listOffset + reg.cursorRow, isExtended(key, scan::kIns));
+    }
+    if (list && reg.cursorRow >= kListRows) {
+      ++reg.listOffset;
+    } else {
+      moveCursor(reg, reg.cursorColumn, !list && reg.cursorRow == 2 ? 5 : reg.cursorRow + 1);
+    }
+  } else if (isExtended(key, scan::kLeft)) {
+    if (list) {
+      moveCursor(reg, reg.rememberedColumn, reg.rememberedRow);
+    } else {
+      moveCursor(reg, reg.cursorColumn - 1, reg.cursorRow);
+    }
+  } else if (isExtended(key, scan::kRight)) {
+    if (!list && (reg.cursorRow == 1 ||
+                  (reg.cursorRow >= 5 && reg.cursorColumn >= reg.setsInUse))) {
+      enterList(reg, 1);
+    } else if (!list && reg.cursorColumn == 3) {
+      enterList(reg, 1);
+    } else if (!list) {
+      moveCursor(reg, reg.cursorColumn + 1, reg.cursorRow);
+    }
+  } else if (isExtended(key, scan::kPgUp) || isExtended(key, scan::kPgDn)) {
+    if (!list) enterList(reg, 1);
+    reg.listOffset += isExtended(key, scan::kPgUp) ? -20 : 20;
+  } else if (isExtended(key, scan::kF1) || isExtended(key, scan::kF2) ||
+             isExtended(key, scan::kF3)) {
+    chooseSets(reg, isExtended(key, scan::kF1) ? 1 : isExtended(key, scan::kF2) ? 2 : 3);
+  } else if (isExtended(key, scan::kF5) || isExtended(key, scan::kF6) ||
+             isExtended(key, scan::kF7) || isExtended(key, scan::kF8)) {
+    result.action = RegisterAction::Leave;
+    result.leaveCode = static_cast<unsigned char>(key[1]) - scan::kF5 + 5;
+    return result;
+  } else if (key.size() == 1) {
+    const char c = key[0];
+    const auto u = static_cast<unsigned char>(c);
+    if (u == kEscCode) {
+      if (!hasPrintings(reg) && !reg.valueWithPrintings.empty()) {
+        reg.value = reg.valueWithPrintings;
+      }
+      result.action = RegisterAction::Leave;
+      result.leaveCode = 1;
+      return result;
+    }
+    if (u == kBackspaceCode) {
+      std::string text = list ? kNone : fieldUnderCursor(reg);
+      if (!text.empty()) text.pop_back();
+      if (text.empty()) text = kNone;
+      reg.editBuffer = text;
+      edited = true;
+    } else if (u == kTabCode || c == '#') {
+      for (auto& set : reg.criteria) set = CriteriaSet{};
+      moveCursor(reg, 1, 6);
+    } else if (u == kEnterCode) {
+      reg.editBuffer.clear();
+      if (!hasPrintings(reg)) {
+        result.action = RegisterAction::NoPrintings;
+        result.beep = true;
+        moveCursor(reg, 2, 1);
+        return result;
+      }
+      result.action = RegisterAction::Search;
+      return result;
+    } else if (c == '&') {
+      reg.includeUndetermined = !reg.includeUndetermined;
+      result.action = RegisterAction::IncludeToggled;
+    } else if (c == ' ') {
+      if (reg.editBuffer.size() == 1) {
+        reg.editBuffer += ' ';
+        edited = true;
+      }
+    } else if (c == '.') {
+      if (!list && reg.cursorRow == 7 && reg.editBuffer.find('.') == std::string::npos) {
+        if (reg.editBuffer == kNone) reg.editBuffer.clear();
+        reg.editBuffer += '.';
+      } else {
+        reg.editBuffer = kNone;  // Fjern
+      }
+      edited = true;
+    } else if (!list && (c == 'V' || c == 'v')) {
+      moveCursor(reg, 2, 1);
+    } else if (!list && (c == 'T' || c == 't')) {
+      moveCursor(reg, 2, 2);
+    } else if (u >= 32 && u != 127) {
+      if (reg.editBuffer == kNone) reg.editBuffer.clear();
+      reg.editBuffer += c;
+      edited = true;
+    }
+  }
+  clampRegisterCursor(reg);
+  if (edited || !reg.editBuffer.empty()) {
+    if (!applyEditBuffer(reg)) result.beep = true;
+  }
+  return result;
+}
+
+}  // namespace kolvard

@@ -1,0 +1,49 @@
+// The register screen's keys as changes of the register state: key folding, cursor moves,
+// the edit buffer and how it is applied to the field under the cursor. No drawing here.
+#pragma once
+
+#include <string>
+
+#include "screens/register/register_state.hpp"
+#include "ui/key_string.hpp"
+
+namespace kolvard {
+
+enum class RegisterAction {
+  None,
+  Search,          // Enter with a value that has printings
+  NoPrintings,     // Enter with a value without printings: beep and message 6
+  Leave,           // Esc or F5..F8; `leaveCode` says where
+  IncludeToggled,  // "&": the Incl./Excl. text changes
+};
+
+struct RegisterKeyResult {
+  RegisterAction action = RegisterAction::None;
+  int leaveCode = 1;  // 1 front page, 5 sheets, 6 flaws, 7 composites, 8 types
+  bool beep = false;
+};
+
+// "." ":" "," ";" "<" ">" count as "."; "÷" "-" "_" "+" "?" "/" as "÷"; "*" "'" "\" "|" "ø"
+// "Ø" "(" the double quote and codes 216 and 248 as "*".
+KeyString foldRegisterKey(const KeyString& key);
+
+// Acts on one key: moves the cursor, edits, and applies the edit buffer.
+RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& key);
+
+// Brings the cursor and the list offset back into range.
+void clampRegisterCursor(RegisterState& reg);
+
+// Applies the edit buffer to the field under the cursor; returns false (a beep) when a
+// position entry is refused.
+bool applyEditBuffer(RegisterState& reg);
+
+// The value key's range after a change: from and to at most the highest printing, to at
+// least from; a value without printings has both "0".
+void keepPrintingRange(RegisterState& reg);
+
+// Printings 2 and 3 of 4 skilling 1864 are one search unit.
+void adjustA4sRange(RegisterState& reg);
+
+bool hasPrintings(const RegisterState& reg);
+
+}  // namespace kolvard
