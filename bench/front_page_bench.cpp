@@ -59,7 +59,7 @@ void BM_GlyphText2000Characters(benchmark::State& bench) {
 BENCHMARK(BM_GlyphText2000Characters)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenDataFileAnd1000Lookups(benchmark::State& bench) {
-  const char* names[] = {"AINFOF1", "TINFOF2", "PHELARK", "T100O", "0a200", "KOLVARD", "JRFANTAL",
+  const char* names[] = {"AINFOF1", "TINFOF2", "PHELARK", "T100O", "0a200",  "KOLVARD", "JRFANTAL",
                          "V1O",     "M32O",    "TRAMDAT", "I40A",  "NOSUCH", "C4C",     "A16S"};
   for (auto _ : bench) {
     const auto data = DataFile::open(KOLVARD_SAMPLE_DATA);

@@ -28,11 +28,15 @@ int roundedQuarter(int zoom, int units) {
 // The top-left pixel of an edition's value picture.
 PicturePlace valuePicturePlace(std::string_view edition, int zoom) {
   switch (edition.empty() ? ' ' : edition[0]) {
-    case 'C': return {zoom * 29 / 2, roundedQuarter(zoom, 127)};
+    case 'C':
+      return {zoom * 29 / 2, roundedQuarter(zoom, 127)};
     case 'P':
-    case 'L': return {zoom * 35 / 2, roundedQuarter(zoom, 139)};
-    case 'A': return {zoom * 35 / 2, roundedQuarter(zoom, 79)};
-    default: return {zoom * 47 / 2, roundedQuarter(zoom, 103)};
+    case 'L':
+      return {zoom * 35 / 2, roundedQuarter(zoom, 139)};
+    case 'A':
+      return {zoom * 35 / 2, roundedQuarter(zoom, 79)};
+    default:
+      return {zoom * 47 / 2, roundedQuarter(zoom, 103)};
   }
 }
 
@@ -47,7 +51,7 @@ std::string upper(std::string_view text) {
 struct MenuLine {
   const char* caption;  // UTF-8
   double boxX, boxY;
-  const char* label;    // UTF-8
+  const char* label;  // UTF-8
   double labelX, labelY;
 };
 
@@ -88,7 +92,8 @@ void drawMenu(Screen& screen) {
   screen.drawKeyBox("3", 472, 423, 2);
   screen.drawGlyphText("1280 x 960", 560, 422, zoomLabel);
   const std::string banner = std::string("KOLVARD Version ") + kVersionText;
-  screen.drawGlyphText(banner.substr(8), 516, 448, GlyphStyle{Font::B, kCentred, 1, 3, colour::kWhite});
+  screen.drawGlyphText(banner.substr(8), 516, 448,
+                       GlyphStyle{Font::B, kCentred, 1, 3, colour::kWhite});
 }
 
 void drawLogo(Session& session) {
@@ -113,8 +118,8 @@ void recoverDamagedSettings(Session& session) {
 
 }  // namespace
 
-int drawPictureSection(Session& session, std::string_view name, std::string_view edition,
-                       int left, int top, int colour) {
+int drawPictureSection(Session& session, std::string_view name, std::string_view edition, int left,
+                       int top, int colour) {
   const SectionRef ref = session.data.findSection(name);
   if (!ref.found() || ref.start == 0) return ref.status;
   Screen& screen = session.screen();
@@ -145,14 +150,13 @@ void drawFrontPage(Session& session) {
   const PicturePlace place = valuePicturePlace(edition, zoom);
   if (edition == "T") {
     const char* first = isIcelandOvalValue(value) ? "TIRAM"
-                        : value == "48s"         ? "THGR1"
-                        : value == cp("5ø")      ? "THGR4"
-                                                 : "THGR2";
+                        : value == "48s"          ? "THGR1"
+                        : value == cp("5ø")       ? "THGR4"
+                                                  : "THGR2";
     drawPictureSection(session, first, "T", place.left, place.top, colours.first);
   }
-  const int status =
-      drawPictureSection(session, upper(edition + value), edition, place.left, place.top,
-                         colours.value);
+  const int status = drawPictureSection(session, upper(edition + value), edition, place.left,
+                                        place.top, colours.value);
   if (status != kSectionFound) recoverDamagedSettings(session);
   if (state.frontPageDrawn) return;
   drawLogo(session);

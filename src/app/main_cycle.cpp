@@ -92,9 +92,13 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
       if (display.ensureWindow(state.zoom)) state.frontPageDrawn = false;
       screen.setUpFonts();
       switch (runFrontPage(session)) {
-        case FrontPageAction::NextCycle: break;
-        case FrontPageAction::OpenScreen: runScreens(session); break;
-        case FrontPageAction::Quit: return 0;
+        case FrontPageAction::NextCycle:
+          break;
+        case FrontPageAction::OpenScreen:
+          runScreens(session);
+          break;
+        case FrontPageAction::Quit:
+          return 0;
       }
     }
   } catch (const WindowClosed&) {

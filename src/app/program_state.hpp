@@ -26,12 +26,12 @@ enum class ScreenCode : int {
 
 // Sections located at the top of every main cycle.
 struct EditionSections {
-  SectionRef generalInfo;   // "AINFOF1"
-  SectionRef editionInfo;   // edition + "INFOF2" ("IINFOF2" with the Iceland flag)
-  SectionRef wholeSheets;   // edition + "HELARK"
-  SectionRef types;         // edition + "TYPER"
-  SectionRef series;        // edition + "CSERIER"
-  SectionRef frameData;     // "TRAMDAT"
+  SectionRef generalInfo;  // "AINFOF1"
+  SectionRef editionInfo;  // edition + "INFOF2" ("IINFOF2" with the Iceland flag)
+  SectionRef wholeSheets;  // edition + "HELARK"
+  SectionRef types;        // edition + "TYPER"
+  SectionRef series;       // edition + "CSERIER"
+  SectionRef frameData;    // "TRAMDAT"
 };
 
 struct ProgramState {
@@ -39,25 +39,25 @@ struct ProgramState {
   // record of the current edition; settings.edition is the current edition letter.
   int zoom = 3;
   EditionSettings settings;
-  int icelandFlag = 0;            // 1 for "I" and for the Iceland oval values run as "T"
-  int positionIndex = 1;          // 1..400, from settings.position
+  int icelandFlag = 0;                // 1 for "I" and for the Iceland oval values run as "T"
+  int positionIndex = 1;              // 1..400, from settings.position
   std::string editionSelector = "9";  // edition-level selector (not saved)
 
-  std::string caption;            // the edition caption of headings
+  std::string caption;                            // the edition caption of headings
   std::array<std::int16_t, 74> printingCounts{};  // entries 1..73 from edition + "RFANTAL"
   EditionSections sections;
 
   // Selection beyond the settings record.
-  std::string printingTo;         // the register's printing range end
-  std::string cliche;             // "C.": a running number or series "." running number
+  std::string printingTo;  // the register's printing range end
+  std::string cliche;      // "C.": a running number or series "." running number
 
   // Screen flow.
   ScreenCode nextScreen = ScreenCode::FrontPage;
-  bool frontPageDrawn = false;    // false: the next front-page drawing is a full one
-  bool openSheetsPending = false; // Enter on the front page: open the sheets screen next cycle
+  bool frontPageDrawn = false;       // false: the next front-page drawing is a full one
+  bool openSheetsPending = false;    // Enter on the front page: open the sheets screen next cycle
   std::string screenName = "front";  // the screen now waiting for a key (state dump)
-  ViewerState viewer;             // the information viewer, while it is open
-  RegisterState reg;              // the register screen and its result list
+  ViewerState viewer;                // the information viewer, while it is open
+  RegisterState reg;                 // the register screen and its result list
 
   const std::string& edition() const { return settings.edition; }
   const std::string& value() const { return settings.value; }

@@ -28,17 +28,19 @@ std::string utf8ToCp865(std::string_view utf8, std::optional<char32_t>* bad = nu
 std::string cp865ToUtf8(std::string_view cp865);
 
 // Shorthand for turning a UTF-8 source literal into program text: cp("Våbentypen").
-inline std::string cp(std::string_view utf8) { return utf8ToCp865(utf8); }
+inline std::string cp(std::string_view utf8) {
+  return utf8ToCp865(utf8);
+}
 
 // The letters of the program's texts.
 namespace cp865 {
-inline constexpr char kAe = static_cast<char>(145);          // æ
-inline constexpr char kOslash = static_cast<char>(155);      // ø
-inline constexpr char kAring = static_cast<char>(134);       // å
-inline constexpr char kAeUpper = static_cast<char>(146);     // Æ
-inline constexpr char kOslashUpper = static_cast<char>(157); // Ø
-inline constexpr char kAringUpper = static_cast<char>(143);  // Å
-inline constexpr char kMiddleDot = static_cast<char>(250);   // ·
+inline constexpr char kAe = static_cast<char>(145);           // æ
+inline constexpr char kOslash = static_cast<char>(155);       // ø
+inline constexpr char kAring = static_cast<char>(134);        // å
+inline constexpr char kAeUpper = static_cast<char>(146);      // Æ
+inline constexpr char kOslashUpper = static_cast<char>(157);  // Ø
+inline constexpr char kAringUpper = static_cast<char>(143);   // Å
+inline constexpr char kMiddleDot = static_cast<char>(250);    // ·
 inline constexpr char kUpArrow = static_cast<char>(24);
 inline constexpr char kDownArrow = static_cast<char>(25);
 }  // namespace cp865

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "data/cp865.hpp"
 
@@ -26,14 +25,22 @@ char upperCp865(char c) {
   if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
   // The Nordic letters of code page 865 have upper-case forms too.
   switch (u) {
-    case 145: return static_cast<char>(146);  // æ Æ
-    case 155: return static_cast<char>(157);  // ø Ø
-    case 134: return static_cast<char>(143);  // å Å
-    case 132: return static_cast<char>(142);  // ä Ä
-    case 148: return static_cast<char>(153);  // ö Ö
-    case 129: return static_cast<char>(154);  // ü Ü
-    case 130: return static_cast<char>(144);  // é É
-    default: return c;
+    case 145:
+      return static_cast<char>(146);  // æ Æ
+    case 155:
+      return static_cast<char>(157);  // ø Ø
+    case 134:
+      return static_cast<char>(143);  // å Å
+    case 132:
+      return static_cast<char>(142);  // ä Ä
+    case 148:
+      return static_cast<char>(153);  // ö Ö
+    case 129:
+      return static_cast<char>(154);  // ü Ü
+    case 130:
+      return static_cast<char>(144);  // é É
+    default:
+      return c;
   }
 }
 
@@ -49,16 +56,17 @@ std::string normaliseSectionName(std::string_view name) {
 }
 
 std::optional<DataFile> DataFile::open(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  in.seekg(0);
+  if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
   return DataFile(std::move(bytes));
 }
 
-std::span<const std::uint8_t> DataFile::readBytes(std::int64_t position,
-                                                  std::int64_t count) const {
+std::span<const std::uint8_t> DataFile::readBytes(std::int64_t position, std::int64_t count) const {
   if (position < 0 || count <= 0 || position >= size()) return {};
   const std::int64_t n = std::min(count, size() - position);
   return {bytes_.data() + position, static_cast<std::size_t>(n)};
@@ -77,9 +85,9 @@ std::optional<std::int16_t> DataFile::readInt16(std::int64_t position) const {
 std::optional<std::int32_t> DataFile::readInt32(std::int64_t position) const {
   const auto b = readBytes(position, 4);
   if (b.size() < 4) return std::nullopt;
-  const std::uint32_t v = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-                          (static_cast<std::uint32_t>(b[2]) << 16) |
-                          (static_cast<std::uint32_t>(b[3]) << 24);
+  const std::uint32_t v =
+      static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+      (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
   return static_cast<std::int32_t>(v);
 }
 

@@ -10,11 +10,13 @@ constexpr char kEscape = 27;
 const std::string kMarkerStart{kEscape, '*'};
 }  // namespace
 
-TaggedRecord::TaggedRecord(std::string text) : text_(std::move(text)) { text_ += kMarkerStart; }
+TaggedRecord::TaggedRecord(std::string text) : text_(std::move(text)) {
+  text_ += kMarkerStart;
+}
 
-TaggedRecord TaggedRecord::readAt(const DataFile& file, std::int64_t position,
-                                  std::int64_t limit) {
-  const auto bytes = file.readBytes(position, std::clamp<std::int64_t>(limit, 0, kTaggedRecordMaxBytes));
+TaggedRecord TaggedRecord::readAt(const DataFile& file, std::int64_t position, std::int64_t limit) {
+  const auto bytes =
+      file.readBytes(position, std::clamp<std::int64_t>(limit, 0, kTaggedRecordMaxBytes));
   return TaggedRecord(std::string(bytes.begin(), bytes.end()));
 }
 

@@ -31,9 +31,9 @@ const Glyph& GlyphCache::glyph(FontRef font, int recordSize, std::uint8_t code) 
   if (!font.located() || file_ == nullptr) return kEmpty;
   auto& slot = fonts_[{font.start, recordSize}][code];
   if (!slot) {
-    const auto record = file_->readBytes(static_cast<std::int64_t>(font.start) +
-                                             static_cast<std::int64_t>(code) * recordSize,
-                                         recordSize);
+    const auto record = file_->readBytes(
+        static_cast<std::int64_t>(font.start) + static_cast<std::int64_t>(code) * recordSize,
+        recordSize);
     slot = std::make_unique<Glyph>(decodeGlyph(record));
   }
   return *slot;

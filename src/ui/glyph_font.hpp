@@ -15,11 +15,11 @@ namespace kolvard {
 class DataFile;
 
 struct Glyph {
-  int ascent = 0;       // low byte of the ascent field
-  int width = 0;        // the full 16-bit width: used when measuring
-  int drawWidth = 0;    // its low byte: used when drawing
-  int rows = 0;         // low byte of the row count
-  int bytesPerRow = 0;  // floor((drawWidth + 7) / 8)
+  int ascent = 0;                  // low byte of the ascent field
+  int width = 0;                   // the full 16-bit width: used when measuring
+  int drawWidth = 0;               // its low byte: used when drawing
+  int rows = 0;                    // low byte of the row count
+  int bytesPerRow = 0;             // floor((drawWidth + 7) / 8)
   std::vector<std::uint8_t> bits;  // rows * bytesPerRow; bytes past the record read as 0
 
   bool ink(int row, int bit) const {

@@ -14,10 +14,11 @@ int viewerMaxTop(const SectionRef& text) {
 }
 
 std::string infoLine(const DataFile& file, const SectionRef& text, int line) {
-  const std::int64_t start = static_cast<std::int64_t>(text.start) +
-                             static_cast<std::int64_t>(line) * kInfoLineLength;
+  const std::int64_t start =
+      static_cast<std::int64_t>(text.start) + static_cast<std::int64_t>(line) * kInfoLineLength;
   if (line < 0 || start >= text.end) return {};
-  const auto bytes = file.readBytes(start, std::min<std::int64_t>(kInfoLineLength, text.end - start));
+  const auto bytes =
+      file.readBytes(start, std::min<std::int64_t>(kInfoLineLength, text.end - start));
   return std::string(bytes.begin(), bytes.end());
 }
 
@@ -43,7 +44,8 @@ void drawInformationPage(Screen& screen, const DataFile& file, const SectionRef&
   screen.drawKeyBox("Esc", 10, 473, 1);
   const GlyphStyle bar{Font::C, kFromLeft, 1, 3, colour::kWhite};
   screen.drawGlyphText("Retur", 44, 473, bar);
-  if (state.topLine > 0) screen.drawGlyphText(std::string(1, cp865::kUpArrow) + "  PgUp", 540, 473, bar);
+  if (state.topLine > 0)
+    screen.drawGlyphText(std::string(1, cp865::kUpArrow) + "  PgUp", 540, 473, bar);
   if (state.topLine < state.maxTop) {
     screen.drawGlyphText(std::string(1, cp865::kDownArrow) + "  PgDn", 590, 473, bar);
   }

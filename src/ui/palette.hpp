@@ -23,14 +23,14 @@ class Palette {
 
 // Roles of the palette entries that recur on every screen.
 namespace colour {
-inline constexpr int kBlack = 1;        // lines and bitmap-font text
-inline constexpr int kGreen = 2;        // hot-key characters, export messages
-inline constexpr int kDarkGrey = 8;     // default text, window frames and side panels
-inline constexpr int kSlateText = 10;   // information texts
-inline constexpr int kKeyFace = 11;     // key-box face
-inline constexpr int kRed = 12;         // messages, negative states
-inline constexpr int kWhite = 15;       // background, white panels, key-box captions
-inline constexpr int kKeyShadow = 16;   // key-box shadow
+inline constexpr int kBlack = 1;       // lines and bitmap-font text
+inline constexpr int kGreen = 2;       // hot-key characters, export messages
+inline constexpr int kDarkGrey = 8;    // default text, window frames and side panels
+inline constexpr int kSlateText = 10;  // information texts
+inline constexpr int kKeyFace = 11;    // key-box face
+inline constexpr int kRed = 12;        // messages, negative states
+inline constexpr int kWhite = 15;      // background, white panels, key-box captions
+inline constexpr int kKeyShadow = 16;  // key-box shadow
 }  // namespace colour
 
 }  // namespace kolvard

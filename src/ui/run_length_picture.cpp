@@ -40,11 +40,15 @@ PictureRowsRule pictureRowsFor(std::string_view arg) {
   const char first = arg.empty() ? ' ' : arg[0];
   switch (first) {
     case 'C':
-    case 'R': return {688, std::string(arg)};
+    case 'R':
+      return {688, std::string(arg)};
     case 'P':
-    case 'L': return {679, std::string(arg)};
-    case 'A': return {786, std::string(arg)};
-    default: return {733, std::string(arg)};
+    case 'L':
+      return {679, std::string(arg)};
+    case 'A':
+      return {786, std::string(arg)};
+    default:
+      return {733, std::string(arg)};
   }
 }
 
@@ -64,8 +68,8 @@ void renderPicture(const std::vector<PictureRow>& rows, int zoom, int left, int 
     ++y;
     for (const auto& [start, end] : rows[r].runs) {
       const int x0 = left + (zoom * start) / 4;
-      const int x1 = end - start < 3 ? x0 + (zoom * (end - start)) / 4 + 1
-                                     : left + (zoom * end) / 4 + 1;
+      const int x1 =
+          end - start < 3 ? x0 + (zoom * (end - start)) / 4 + 1 : left + (zoom * end) / 4 + 1;
       if (x1 > x0) sink(y, x0, x1);
     }
   }

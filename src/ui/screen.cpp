@@ -16,28 +16,36 @@ constexpr std::array<const char*, 4> kFontD = {"0a038", "0a057", "0a076", ""};
 constexpr std::array<const char*, 7> kPageFonts = {"0a090", "0a120", "0a150", "0a160",
                                                    "0a170", "0a180", "0a200"};
 
-int roundToInt(double v) { return static_cast<int>(std::lround(v)); }
+int roundToInt(double v) {
+  return static_cast<int>(std::lround(v));
+}
 
 }  // namespace
 
-Screen::Screen(const DataFile* data) : data_(data), glyphs_(data) { openWindow(3); }
+Screen::Screen(const DataFile* data) : data_(data), glyphs_(data) {
+  openWindow(3);
+}
 
 void Screen::openWindow(int zoom) {
   zoom_ = zoom < 2 ? 2 : (zoom > 4 ? 4 : zoom);
-  frame_ = Framebuffer(kVirtualWidth * zoom_ / 2, kVirtualHeight * zoom_ / 2,
-                       palette_[colour::kWhite]);
+  frame_ =
+      Framebuffer(kVirtualWidth * zoom_ / 2, kVirtualHeight * zoom_ / 2, palette_[colour::kWhite]);
   textColour_ = colour::kDarkGrey;
   backColour_ = colour::kWhite;
   penX_ = penY_ = lineStartX_ = 0;
 }
 
-int Screen::px(double units) const { return roundToInt(units * zoom_ / 2.0); }
+int Screen::px(double units) const {
+  return roundToInt(units * zoom_ / 2.0);
+}
 
 void Screen::clear() {
   frame_.fillRect(0, 0, frame_.width(), frame_.height(), palette_[backColour_]);
 }
 
-void Screen::moveTo(int column, int row) { moveToUnits(column * 8.0, row * 16.0); }
+void Screen::moveTo(int column, int row) {
+  moveToUnits(column * 8.0, row * 16.0);
+}
 
 void Screen::moveToUnits(double x, double y) {
   penX_ = lineStartX_ = x;

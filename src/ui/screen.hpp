@@ -25,12 +25,12 @@ inline constexpr int kFontCount = 11;
 
 // Glyph text modes.
 enum GlyphMode : int {
-  kCentred = 0,         // horizontal, centred on x
-  kFromLeft = 1,        // horizontal, starting at x
-  kToRight = 2,         // horizontal, ending at x
-  kVerticalCentred = 3, // vertical (reading upwards), centred on y
-  kVerticalUp = 4,      // vertical, starting at y
-  kVerticalDown = 5,    // vertical, ending at y
+  kCentred = 0,          // horizontal, centred on x
+  kFromLeft = 1,         // horizontal, starting at x
+  kToRight = 2,          // horizontal, ending at x
+  kVerticalCentred = 3,  // vertical (reading upwards), centred on y
+  kVerticalUp = 4,       // vertical, starting at y
+  kVerticalDown = 5,     // vertical, ending at y
 };
 
 struct GlyphStyle {

@@ -82,8 +82,8 @@ TEST(FrontPageGolden, ZoomTwoThreeFour) {
   ScratchDir dir;
   dir.addSampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
-  const HeadlessResult r = runHeadless(dir, "1 shot:" + a("z2.png") + " 2 shot:" + a("z3.png") +
-                                                " 3 shot:" + a("z4.png"));
+  const HeadlessResult r = runHeadless(
+      dir, "1 shot:" + a("z2.png") + " 2 shot:" + a("z3.png") + " 3 shot:" + a("z4.png"));
   ASSERT_EQ(r.status, 0);
   EXPECT_EQ(r.windowsOpened, 4);  // zoom 3 at the start, then 2, 3 and 4
   EXPECT_TRUE(test::matchesGolden(shot(dir, "z2.png"), "front-page-zoom2"));
@@ -108,9 +108,9 @@ TEST(FrontPage, InformationViewerRestoresTheFrontPageExactly) {
   dir.addSampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const HeadlessResult r =
-      runHeadless(dir, "shot:" + a("before.png") + " F1 state:" + a("viewer.json") + " PgDn shot:" +
-                           a("viewer.png") + " Esc shot:" + a("after.png") + " F2 End Enter shot:" +
-                           a("after2.png"));
+      runHeadless(dir, "shot:" + a("before.png") + " F1 state:" + a("viewer.json") +
+                           " PgDn shot:" + a("viewer.png") + " Esc shot:" + a("after.png") +
+                           " F2 End Enter shot:" + a("after2.png"));
   ASSERT_EQ(r.status, 0);
   const Framebuffer before = shot(dir, "before.png");
   EXPECT_EQ(shot(dir, "after.png"), before);
@@ -182,9 +182,9 @@ TEST(FrontPage, ScreensNotBuiltYetLeadBackToTheFrontPage) {
   ScratchDir dir;
   dir.addSampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
-  const HeadlessResult r = runHeadless(
-      dir, "x shot:" + a("1.png") + " F3 F5 F6 F7 F8 Enter F4 x shot:" + a("2.png") + " state:" +
-               a("s.json"));
+  const HeadlessResult r =
+      runHeadless(dir, "x shot:" + a("1.png") + " F3 F5 F6 F7 F8 Enter F4 x shot:" + a("2.png") +
+                           " state:" + a("s.json"));
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(shot(dir, "1.png"), shot(dir, "2.png"));
   EXPECT_NE(readFile(dir / "s.json").find("\"screen\": \"front\""), std::string::npos);
@@ -229,8 +229,9 @@ TEST(FrontPage, UnwritableSettingsLeaveTheOldFileAndTheProgramGoesOn) {
 TEST(CommandLine, HeadlessProgramWritesStateAndShots) {
   ScratchDir dir;
   dir.addSampleData();
-  const std::string cmd = "cd '" + dir.path().string() + "' && '" + KOLVARD_PROGRAM +
-                          "' --headless --keys 'R \"c\" state:s.json shot:a.png' >out.txt 2>err.txt";
+  const std::string cmd =
+      "cd '" + dir.path().string() + "' && '" + KOLVARD_PROGRAM +
+      "' --headless --keys 'R \"c\" state:s.json shot:a.png' >out.txt 2>err.txt";
   EXPECT_EQ(std::system(cmd.c_str()), 0);
   EXPECT_EQ(readFile(dir / "err.txt"), "beep\n");
   EXPECT_NE(readFile(dir / "s.json").find("\"edition\": \"C\""), std::string::npos);
@@ -239,8 +240,8 @@ TEST(CommandLine, HeadlessProgramWritesStateAndShots) {
                           "' --headless --keys 'F13' >out.txt 2>err.txt";
   EXPECT_NE(std::system(bad.c_str()), 0);
   EXPECT_NE(readFile(dir / "err.txt").find("F13"), std::string::npos);
-  const std::string version = std::string("'") + KOLVARD_PROGRAM + "' --version >'" +
-                              (dir / "v.txt").string() + "'";
+  const std::string version =
+      std::string("'") + KOLVARD_PROGRAM + "' --version >'" + (dir / "v.txt").string() + "'";
   EXPECT_EQ(std::system(version.c_str()), 0);
   EXPECT_EQ(readFile(dir / "v.txt"), "Kolvard 7.03\n");
 }

@@ -112,8 +112,9 @@ TEST(RegisterScreenGolden, BeforeAndAfterASearch) {
   ScratchDir dir;
   dir.addSampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
-  const auto r = runHeadless(dir, "P Down F3 shot:" + a("before.png") + " F2 Down Down 3 Down Left " +
-                                      "\"12\" Enter shot:" + a("after.png"));
+  const auto r =
+      runHeadless(dir, "P Down F3 shot:" + a("before.png") + " F2 Down Down 3 Down Left " +
+                           "\"12\" Enter shot:" + a("after.png"));
   ASSERT_EQ(r.status, 0);
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "before.png").value(), "register-P-4s"));
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "after.png").value(), "register-P-4s-pairs"));

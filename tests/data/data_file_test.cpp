@@ -103,8 +103,8 @@ TEST(SectionLookup, BrokenFilesNeverReadOutside) {
 
 TEST(SectionLookup, MissingEndEntryIsNotFound) {
   // A group entry and one name entry, then the file ends: no closing entry.
-  std::vector<std::uint8_t> bytes = {'P', '2', 12, 0, 0, 0, ' ', ' ', ' ', ' ', ' ', ' ',
-                                     'S', ' ', ' ', ' ', ' ', ' ', 22, 0, 0, 0};
+  std::vector<std::uint8_t> bytes = {'P', '2', 12,  0,   0,   0,   ' ', ' ', ' ', ' ', ' ',
+                                     ' ', 'S', ' ', ' ', ' ', ' ', ' ', 22,  0,   0,   0};
   EXPECT_EQ(DataFile(bytes).findSection("P2S").status, kSectionNotFound);
   // An empty file has no directory at all.
   EXPECT_EQ(DataFile(std::vector<std::uint8_t>{}).findSection("P2S").status, kSectionNotFound);

@@ -7,7 +7,8 @@ namespace {
 
 TEST(KeyScript, TokensBecomeKeyStrings) {
   std::string error;
-  const auto steps = parseKeyScript("F1 Shift+F5 Up Enter T & \"æø 1\" shot:a.png state:b.json", &error);
+  const auto steps =
+      parseKeyScript("F1 Shift+F5 Up Enter T & \"æø 1\" shot:a.png state:b.json", &error);
   ASSERT_TRUE(steps) << error;
   ASSERT_EQ(steps->size(), 12u);
   EXPECT_EQ((*steps)[0].key, extendedKey(scan::kF1));

@@ -5,7 +5,8 @@
 namespace kolvard::test {
 namespace {
 void put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 }  // namespace
 
@@ -69,8 +70,8 @@ std::string fontSection(int recordSize,
                         const std::vector<std::pair<std::uint8_t, std::string>>& glyphs) {
   std::string s(static_cast<std::size_t>(recordSize) * 256, '\0');
   for (const auto& [code, record] : glyphs) {
-    s.replace(static_cast<std::size_t>(code) * static_cast<std::size_t>(recordSize),
-              record.size(), record);
+    s.replace(static_cast<std::size_t>(code) * static_cast<std::size_t>(recordSize), record.size(),
+              record);
   }
   return s;
 }

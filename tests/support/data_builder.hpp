@@ -31,6 +31,7 @@ class DataBuilder {
 // A glyph record of `size` bytes: ascent, width, and rows given as strings of '#' and '.'.
 std::string glyphRecord(int size, int ascent, int width, const std::vector<std::string>& rows);
 // A font section of 256 records, all empty but the given ones.
-std::string fontSection(int recordSize, const std::vector<std::pair<std::uint8_t, std::string>>& glyphs);
+std::string fontSection(int recordSize,
+                        const std::vector<std::pair<std::uint8_t, std::string>>& glyphs);
 
 }  // namespace kolvard::test

@@ -15,7 +15,8 @@ namespace kolvard::test {
   const char* update = std::getenv("KOLVARD_UPDATE_GOLDEN");
   if (update != nullptr && std::string(update) == "1") {
     fs::create_directories(dir);
-    if (!writePng(reference, image)) return ::testing::AssertionFailure() << "cannot write " << reference;
+    if (!writePng(reference, image))
+      return ::testing::AssertionFailure() << "cannot write " << reference;
     return ::testing::AssertionSuccess();
   }
   const auto expected = readPng(reference);
@@ -27,9 +28,9 @@ namespace kolvard::test {
   }
   if (expected->width() != image.width() || expected->height() != image.height()) {
     writePng(actual, image);
-    return ::testing::AssertionFailure() << name << ": size " << image.width() << "x"
-                                         << image.height() << ", golden " << expected->width()
-                                         << "x" << expected->height() << "; wrote " << actual;
+    return ::testing::AssertionFailure()
+           << name << ": size " << image.width() << "x" << image.height() << ", golden "
+           << expected->width() << "x" << expected->height() << "; wrote " << actual;
   }
   long differing = 0;
   int firstX = -1, firstY = -1;
@@ -48,9 +49,9 @@ namespace kolvard::test {
     return ::testing::AssertionSuccess();
   }
   writePng(actual, image);
-  return ::testing::AssertionFailure() << name << ": " << differing
-                                       << " pixels differ from the golden image, first at ("
-                                       << firstX << ", " << firstY << "); wrote " << actual;
+  return ::testing::AssertionFailure()
+         << name << ": " << differing << " pixels differ from the golden image, first at ("
+         << firstX << ", " << firstY << "); wrote " << actual;
 }
 
 }  // namespace kolvard::test

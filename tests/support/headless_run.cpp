@@ -1,7 +1,6 @@
 #include "support/headless_run.hpp"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <atomic>
@@ -18,8 +17,8 @@ ScratchDir::ScratchDir() {
   static std::atomic<int> counter{0};
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   const std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "run";
-  path_ = fs::temp_directory_path() /
-          ("kolvard-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" + name);
+  path_ = fs::temp_directory_path() / ("kolvard-test-" + std::to_string(::getpid()) + "-" +
+                                       std::to_string(counter++) + "-" + name);
   fs::remove_all(path_);
   fs::create_directories(path_);
 }

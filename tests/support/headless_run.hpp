@@ -29,8 +29,8 @@ class ScratchDir {
 struct HeadlessResult {
   int status = -1;
   ProgramState state;
-  std::string console;     // banner and start-up errors
-  std::string log;         // beeps and backend messages
+  std::string console;  // banner and start-up errors
+  std::string log;      // beeps and backend messages
   int beeps = 0;
   int windowsOpened = 0;
   int windowWidth = 0, windowHeight = 0;

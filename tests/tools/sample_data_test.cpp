@@ -1,5 +1,6 @@
 // The sample KOL703.dat as the build packs it, and the kolvard-data command line.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -7,8 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-
-#include <unistd.h>
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"

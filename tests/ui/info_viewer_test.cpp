@@ -35,7 +35,9 @@ std::string textOfLines(int lines) {
   return s;
 }
 
-SectionRef sectionOfLength(int bytes) { return SectionRef{1000, 1000 + bytes, kSectionFound}; }
+SectionRef sectionOfLength(int bytes) {
+  return SectionRef{1000, 1000 + bytes, kSectionFound};
+}
 
 TEST(InformationViewer, MaxTopIsRoundedAndNeverNegative) {
   EXPECT_EQ(viewerMaxTop(sectionOfLength(36 * 160)), 0);
@@ -93,8 +95,8 @@ TEST(InformationViewer, LinesPastTheSectionAreEmpty) {
 
 TEST(InformationViewer, EditionTextShowsLinesAfterTilfInTwoColumns) {
   // A font whose only glyph is "L": where it lands tells which layout a line got.
-  const std::string font = test::fontSection(
-      48, {{'L', test::glyphRecord(48, 2, 2, {"##", "##"})}});
+  const std::string font =
+      test::fontSection(48, {{'L', test::glyphRecord(48, 2, 2, {"##", "##"})}});
   const auto line = [](std::string s) {
     s.resize(kInfoLineLength, ' ');
     return s;

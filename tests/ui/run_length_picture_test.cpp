@@ -56,7 +56,8 @@ TEST(PictureRows, PhasesThinRowsByZoom) {
   EXPECT_TRUE(pictureRowDrawn(3, 3));
   // Drawn rows follow each other without gaps.
   const auto z2 = render(rows, 2, 0, 10);
-  for (std::size_t i = 0; i < z2.size(); ++i) EXPECT_EQ(std::get<0>(z2[i]), 11 + static_cast<int>(i));
+  for (std::size_t i = 0; i < z2.size(); ++i)
+    EXPECT_EQ(std::get<0>(z2[i]), 11 + static_cast<int>(i));
 }
 
 TEST(PictureRows, RunEndsAndShortRuns) {
@@ -70,8 +71,8 @@ TEST(PictureRows, RunEndsAndShortRuns) {
   const std::vector<PictureRow> two = {PictureRow{}, rows[0]};
   const auto z2 = render(two, 2);
   ASSERT_EQ(z2.size(), 3u);
-  EXPECT_EQ(z2[0], Span(1, 5, 16));  // trunc(20/4) .. trunc(60/4) + 1
-  EXPECT_EQ(z2[1], Span(1, 20, 21)); // 41: trunc(82/4)=20, + trunc(2/4) + 1
+  EXPECT_EQ(z2[0], Span(1, 5, 16));   // trunc(20/4) .. trunc(60/4) + 1
+  EXPECT_EQ(z2[1], Span(1, 20, 21));  // 41: trunc(82/4)=20, + trunc(2/4) + 1
   EXPECT_EQ(z2[2], Span(1, 25, 26));
   // Zoom 3: trunc(3 x 41 / 4) = 30, short run 1: trunc(3/4) = 0, so 30..31.
   const auto z3 = render(rows, 3);

@@ -28,8 +28,9 @@ KeyString HeadlessPlatform::waitKey() {
         std::string error;
         if (shown_ == nullptr || !writePng(step.path, *shown_, &error)) {
           allWritten_ = false;
-          if (log_) *log_ << "kolvard: screenshot " << step.path << " not written: "
-                          << (shown_ ? error : "no window") << '\n';
+          if (log_)
+            *log_ << "kolvard: screenshot " << step.path
+                  << " not written: " << (shown_ ? error : "no window") << '\n';
         }
         break;
       }

@@ -4,7 +4,9 @@
 
 namespace kolvard {
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 }  // namespace
 
 std::optional<std::vector<ScriptStep>> parseKeyScript(std::string_view script, std::string* error) {

@@ -15,8 +15,8 @@ namespace kolvard {
 struct ScriptStep {
   enum class Kind { Key, Shot, State };
   Kind kind = Kind::Key;
-  KeyString key;      // Kind::Key
-  std::string path;   // Kind::Shot and Kind::State (UTF-8 file name)
+  KeyString key;     // Kind::Key
+  std::string path;  // Kind::Shot and Kind::State (UTF-8 file name)
 };
 
 // Parses a script; on a bad token returns nothing and says which in `error`.

@@ -16,9 +16,13 @@ constexpr char kDivide = static_cast<char>(246);  // ÷: no known type / no clic
 constexpr int kListColumn = 4;
 constexpr int kListRows = 23;
 
-int number(std::string_view text) { return std::atoi(std::string(text).c_str()); }
+int number(std::string_view text) {
+  return std::atoi(std::string(text).c_str());
+}
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string lower(std::string text) {
   for (char& c : text) {
@@ -34,7 +38,9 @@ std::string upper(std::string text) {
   return text;
 }
 
-bool inList(const RegisterState& reg) { return reg.cursorColumn == kListColumn; }
+bool inList(const RegisterState& reg) {
+  return reg.cursorColumn == kListColumn;
+}
 
 // The field under the cursor as text, for Backspace.
 std::string fieldUnderCursor(const RegisterState& reg) {
@@ -59,7 +65,9 @@ void enterList(RegisterState& reg, int row) {
   moveCursor(reg, kListColumn, row);
 }
 
-int lastOffset(const RegisterState& reg) { return std::max(0, reg.lineCount - kListRows); }
+int lastOffset(const RegisterState& reg) {
+  return std::max(0, reg.lineCount - kListRows);
+}
 
 void resetPositions(RegisterState& reg, std::initializer_list<char> columns) {
   bool hit = false;
@@ -140,17 +148,37 @@ void storePrinting(RegisterState& reg, std::string typed, bool from) {
 
 }  // namespace
 
-bool hasPrintings(const RegisterState& reg) { return number(reg.highestPrinting) > 0; }
+bool hasPrintings(const RegisterState& reg) {
+  return number(reg.highestPrinting) > 0;
+}
 
 KeyString foldRegisterKey(const KeyString& key) {
   if (key.size() != 1) return key;
   const auto c = static_cast<unsigned char>(key[0]);
   switch (c) {
-    case '.': case ':': case ',': case ';': case '<': case '>':
+    case '.':
+    case ':':
+    case ',':
+    case ';':
+    case '<':
+    case '>':
       return ".";
-    case 246: case '-': case '_': case '+': case '?': case '/':
+    case 246:
+    case '-':
+    case '_':
+    case '+':
+    case '?':
+    case '/':
       return std::string(1, kDivide);
-    case '*': case '\'': case '\\': case '|': case 155: case 157: case '(': case '"': case 216:
+    case '*':
+    case '\'':
+    case '\\':
+    case '|':
+    case 155:
+    case 157:
+    case '(':
+    case '"':
+    case 216:
     case 248:
       return "*";
     default:
@@ -259,8 +287,8 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& rawKey)
       moveCursor(reg, reg.cursorColumn - 1, reg.cursorRow);
     }
   } else if (isExtended(key, scan::kRight)) {
-    if (!list && (reg.cursorRow == 1 ||
-                  (reg.cursorRow >= 5 && reg.cursorColumn >= reg.setsInUse))) {
+    if (!list &&
+        (reg.cursorRow == 1 || (reg.cursorRow >= 5 && reg.cursorColumn >= reg.setsInUse))) {
       enterList(reg, 1);
     } else if (!list && reg.cursorColumn == 3) {
       enterList(reg, 1);

@@ -27,7 +27,9 @@ void printAt(Screen& screen, int column, int row, int colour, std::string_view t
   screen.printText(text);
 }
 
-int number(const std::string& text) { return std::atoi(text.c_str()); }
+int number(const std::string& text) {
+  return std::atoi(text.c_str());
+}
 
 // Register fields kept in the edition's settings record: the printing range, the nine
 // criteria fields and the include switch.
@@ -342,13 +344,18 @@ void runRegisterScreen(Session& session) {
     const RegisterKeyResult result = handleRegisterKey(reg, key);
     if (result.beep) session.display.beep();
     switch (result.action) {
-      case RegisterAction::None: break;
-      case RegisterAction::IncludeToggled: drawIncludeSwitch(session.screen(), reg); break;
+      case RegisterAction::None:
+        break;
+      case RegisterAction::IncludeToggled:
+        drawIncludeSwitch(session.screen(), reg);
+        break;
       case RegisterAction::NoPrintings:
         showMessage(session.screen(), 6, MessageCaller::Register, {});
         messageShown = true;
         break;
-      case RegisterAction::Search: search(session); break;
+      case RegisterAction::Search:
+        search(session);
+        break;
       case RegisterAction::Leave:
         storeToSettings(reg, state);
         state.nextScreen = result.leaveCode == 1 ? ScreenCode::FrontPage

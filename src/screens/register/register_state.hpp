@@ -47,25 +47,25 @@ class ResultList {
 
 struct RegisterState {
   std::string edition;
-  std::string title;             // the edition caption
-  std::string value;             // cp865, e.g. "4s", "10\x9b"
+  std::string title;  // the edition caption
+  std::string value;  // cp865, e.g. "4s", "10\x9b"
   std::string fromPrinting = "1";
   std::string toPrinting = "1";
   std::string highestPrinting = "0";
   int valueColour = 8;
-  int setsInUse = 1;             // 1 single stamps, 2 pairs, 3 strips of three
+  int setsInUse = 1;  // 1 single stamps, 2 pairs, 3 strips of three
   std::array<CriteriaSet, 3> criteria;
   bool includeUndetermined = false;
 
-  int cursorColumn = 2;          // 1..3 criteria columns, 4 the result list
+  int cursorColumn = 2;  // 1..3 criteria columns, 4 the result list
   int cursorRow = 1;
-  int rememberedColumn = 1;      // the form field Left returns to from the list
+  int rememberedColumn = 1;  // the form field Left returns to from the list
   int rememberedRow = 5;
   std::string editBuffer;
 
   ResultList results;
-  int lineCount = -1;            // lines in use, the closing line included
-  int foundCount = -1;           // matching lines; -1 before any search
+  int lineCount = -1;   // lines in use, the closing line included
+  int foundCount = -1;  // matching lines; -1 before any search
   int listOffset = 0;
 
   std::string lastEdition, lastValue, lastFromPrinting;
