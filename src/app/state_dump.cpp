@@ -16,7 +16,7 @@ std::string jsonString(std::string_view cp865Text) {
       out += '\\';
       out += c;
     } else if (u < 0x20) {
-      char buf[8];
+      char buf[16];
       std::snprintf(buf, sizeof buf, "\\u%04x", u);
       out += buf;
     } else {

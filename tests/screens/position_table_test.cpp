@@ -31,12 +31,12 @@ std::string entryText(char status, const std::string& stamp, const std::string& 
 
 // A pane-A record ("A" + three-digit number) and a pane-B record.
 std::string paneA(int n, const std::string& stamp, const std::string& cliche, char status = ' ') {
-  char num[8];
+  char num[16];
   std::snprintf(num, sizeof num, "A%03d  ", n);
   return rec(std::string(num) + entryText(status, stamp, cliche));
 }
 std::string paneB(int n, const std::string& stamp, const std::string& cliche) {
-  char num[8];
+  char num[16];
   std::snprintf(num, sizeof num, "B%03d  ", n);
   return rec(std::string(num) + entryText(' ', stamp, cliche));
 }

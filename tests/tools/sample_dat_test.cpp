@@ -311,7 +311,7 @@ TEST(SampleDat, PlateCodedClichesOf1854FourSkillingFollowThePlatePair) {
       EXPECT_EQ(c[1], '.');
       const int plate = 2 * series - (index <= 100 ? 1 : 0);
       EXPECT_EQ(c[2] - '0', plate) << p.name << " " << r;
-      char place[8];
+      char place[32];
       std::snprintf(place, sizeof place, "%02d", ((index - 1) % 100 + 1) % 100);
       EXPECT_EQ(c.substr(3), place) << p.name << " " << r;
     }
@@ -382,7 +382,7 @@ TEST(SampleInfoF0, EveryEditionHasNumberedLinesWithTheRegisterHelpFirst) {
     // The lower-case name used by the register screen finds the same section.
     EXPECT_EQ(sample().findSection(std::string(e) + "infof0").start, ref.start) << name;
     for (std::size_t i = 1; i <= lines; ++i) {
-      char lead[8];
+      char lead[32];
       std::snprintf(lead, sizeof lead, "%04zu", i);
       EXPECT_EQ(text.substr(160 * (i - 1), 4), lead) << name << " line " << i;
       const std::string line = trimRight(text.substr(160 * (i - 1) + 4, 156));
