@@ -6,9 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/edition_settings.hpp"
 #include "data/data_file.hpp"
+#include "screens/flaws/number_entry.hpp"
 #include "screens/register/register_state.hpp"
 #include "ui/info_viewer.hpp"
 
@@ -58,6 +60,19 @@ struct ProgramState {
   std::string screenName = "front";  // the screen now waiting for a key (state dump)
   ViewerState viewer;                // the information viewer, while it is open
   RegisterState reg;                 // the register screen and its result list
+
+  // The cliché-flaw screens.
+  std::string followCliche;       // the cliché to look for when the printing changes
+  bool printingInfo = false;      // F4: printing information instead of edition information
+  std::string period = "1";       // the period setting shared with the composite screens
+  LineEditorMemory editorMemory;  // the last position typed
+  struct FlawView {
+    int mode = 0;  // 0 by position, 1 by number
+    int series = 1;
+    bool found = false;  // the cliché record was found
+    std::string stamp;
+    std::vector<std::string> occurrences;  // the occurrence items shown
+  } flaws;
 
   const std::string& edition() const { return settings.edition; }
   const std::string& value() const { return settings.value; }

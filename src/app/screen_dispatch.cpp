@@ -1,5 +1,6 @@
 #include "app/screen_dispatch.hpp"
 
+#include "screens/flaws/flaw_screen.hpp"
 #include "screens/register/register_screen.hpp"
 
 namespace kolvard {
@@ -11,10 +12,12 @@ void runScreens(Session& session) {
       case ScreenCode::Register:
         runRegisterScreen(session);
         break;
-      // The sheets, flaw, composite and type screens are not built yet: their keys lead
-      // back to the front page.
-      case ScreenCode::Sheets:
       case ScreenCode::Flaws:
+        runFlawScreen(session);
+        break;
+      // The sheets, composite and type screens are not built yet: their keys lead back to
+      // the front page.
+      case ScreenCode::Sheets:
       case ScreenCode::Composites:
       case ScreenCode::Types:
       case ScreenCode::FrontPage:

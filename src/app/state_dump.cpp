@@ -56,6 +56,19 @@ std::string stateDumpJson(const ProgramState& state) {
               ", \"maxTop\": " + std::to_string(state.viewer.maxTop) + "}");
   }
   field(out, "register", registerStateJson(state.reg));
+  std::string flaws = "{\"mode\": " + std::to_string(state.flaws.mode) +
+                      ", \"cliche\": " + jsonString(state.cliche) +
+                      ", \"followCliche\": " + jsonString(state.followCliche) +
+                      ", \"series\": " + std::to_string(state.flaws.series) +
+                      ", \"stamp\": " + jsonString(state.flaws.stamp) +
+                      ", \"found\": " + (state.flaws.found ? "true" : "false") +
+                      ", \"printingInfo\": " + (state.printingInfo ? "true" : "false") +
+                      ", \"occurrences\": [";
+  for (std::size_t i = 0; i < state.flaws.occurrences.size(); ++i) {
+    if (i > 0) flaws += ", ";
+    flaws += jsonString(state.flaws.occurrences[i]);
+  }
+  field(out, "flaws", flaws + "]}");
   out += "\n}";
   return out;
 }
