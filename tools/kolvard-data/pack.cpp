@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -81,6 +82,16 @@ std::vector<std::uint8_t> readFileBytes(const std::filesystem::path& path,
                                         const std::string& shown) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw PackError(shown + ": cannot be read");
+  // Read in one piece when the size is known (the many cliché pictures), else by bytes.
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (!ec && std::filesystem::is_regular_file(path, ec)) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() == static_cast<std::streamsize>(bytes.size()) && in.peek() == EOF) return bytes;
+    in.clear();
+    in.seekg(0);
+  }
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                   std::istreambuf_iterator<char>());
   if (in.bad()) throw PackError(shown + ": cannot be read");
@@ -94,6 +105,7 @@ std::string asText(const std::vector<std::uint8_t>& bytes) {
 // ---- the manifest ------------------------------------------------------------------------
 
 struct ManifestLine {
+  std::string file;  // the manifest (or included manifest) the line comes from
   std::size_t line = 0;
   std::string kind;
   std::string name;  // as written (UTF-8)
@@ -115,8 +127,8 @@ std::vector<std::string_view> words(std::string_view line) {
 }
 
 const std::set<std::string>& kindsWithSource() {
-  static const std::set<std::string> kinds{"text", "inverted", "int16", "tagged",
-                                           "font", "picture",  "raw"};
+  static const std::set<std::string> kinds{"text",    "inverted", "int16",  "tagged", "font",
+                                           "picture", "raw",      "cliche", "records"};
   return kinds;
 }
 
@@ -127,8 +139,16 @@ std::vector<ManifestLine> parseManifest(std::string_view text, const std::string
     const auto w = words(lines[i]);
     if (w.empty()) continue;
     ManifestLine m;
+    m.file = source;
     m.line = i + 1;
     m.kind = std::string(w[0]);
+    if (m.kind == "include") {
+      // "include FILE": the lines of another manifest, read in place of this line.
+      if (w.size() != 2) fail(source, m.line, "an include line names exactly one manifest file");
+      m.source = std::string(w[1]);
+      out.push_back(std::move(m));
+      continue;
+    }
     const bool needsSource = kindsWithSource().count(m.kind) > 0;
     if (!needsSource && m.kind != "empty")
       fail(source, m.line, "unknown section kind \"" + m.kind + "\"");
@@ -157,10 +177,57 @@ std::vector<ManifestLine> parseManifest(std::string_view text, const std::string
   return out;
 }
 
+// The ink runs of a P4 (binary) PBM, found byte by byte so that the many cliché pictures
+// of a data set pack quickly.
+PictureRuns p4Runs(const std::vector<std::uint8_t>& bytes, const std::string& source) {
+  std::size_t at = 2;
+  int numbers[2] = {0, 0};
+  for (int k = 0; k < 2; ++k) {
+    for (;;) {
+      while (at < bytes.size() && std::isspace(bytes[at])) ++at;
+      if (at < bytes.size() && bytes[at] == '#') {
+        while (at < bytes.size() && bytes[at] != '\n') ++at;
+        continue;
+      }
+      break;
+    }
+    if (at >= bytes.size() || !std::isdigit(bytes[at]))
+      throw PackError(source + ": not a readable PBM header");
+    while (at < bytes.size() && std::isdigit(bytes[at]) && numbers[k] < 100000)
+      numbers[k] = numbers[k] * 10 + (bytes[at++] - '0');
+  }
+  ++at;  // the one whitespace byte before the bits
+  const int width = numbers[0];
+  const int height = numbers[1];
+  const auto rowBytes = static_cast<std::size_t>((width + 7) / 8);
+  if (width <= 0 || height <= 0 || at + rowBytes * static_cast<std::size_t>(height) > bytes.size())
+    throw PackError(source + ": the PBM image is cut short or empty");
+  PictureRuns rows(static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* row = bytes.data() + at + rowBytes * static_cast<std::size_t>(y);
+    auto& runs = rows[static_cast<std::size_t>(y)];
+    int first = -1;
+    for (std::size_t i = 0; i < rowBytes; ++i) {
+      const std::uint8_t b = row[i];
+      if ((b == 0 && first < 0) || (b == 0xFF && first >= 0)) continue;
+      for (int bit = 0; bit < 8; ++bit) {
+        const int x = static_cast<int>(i) * 8 + bit;
+        const bool ink = x < width && ((b >> (7 - bit)) & 1) != 0;
+        if (ink && first < 0) first = x;
+        if (!ink && first >= 0) {
+          runs.emplace_back(first, x - 1);
+          first = -1;
+        }
+      }
+    }
+    if (first >= 0) runs.emplace_back(first, width - 1);
+  }
+  return rows;
+}
+
 class SectionBuilder {
  public:
-  SectionBuilder(const PackOptions& options, std::string manifestName)
-      : options_(options), manifest_(std::move(manifestName)) {}
+  explicit SectionBuilder(const PackOptions& options) : options_(options) {}
 
   PackedSection build(const ManifestLine& m) {
     line_ = &m;
@@ -174,6 +241,15 @@ class SectionBuilder {
     } else if (m.kind == "inverted") {
       section.bytes =
           encodeInvertedSection(asText(read()), intOption("length", true).value_or(0), shown());
+      const std::string end = textOption("endrecord", false);
+      if (end == "yes") {
+        // A closing record: stored as bytes 255, which ends a printing-information text.
+        section.bytes.insert(section.bytes.end(),
+                             static_cast<std::size_t>(intOption("length", true).value_or(0)),
+                             std::uint8_t{255});
+      } else if (!end.empty()) {
+        fail("endrecord=" + end + ": the only value is yes");
+      }
     } else if (m.kind == "int16") {
       const auto count = intOption("count", false);
       section.bytes = encodeInt16Section(asText(read()), count, shown());
@@ -194,6 +270,22 @@ class SectionBuilder {
       section.bytes = encodeRunLengthPicture(image, shown());
     } else if (m.kind == "raw") {
       section.bytes = read();
+    } else if (m.kind == "records") {
+      section.bytes =
+          encodeRecordsSection(asText(read()), intOption("length", true).value_or(0), shown());
+    } else if (m.kind == "cliche") {
+      const std::string pictureName = textOption("picture", true);
+      const std::string orientation = textOption("orientation", false);
+      if (orientation.size() > 1)
+        fail("orientation=" + orientation + ": the orientation flag is one character");
+      const auto path = resolve(pictureName);
+      const auto fileBytes = readFileBytes(path, pictureName);
+      std::optional<Bitmap> image;
+      if (fileBytes.size() < 2 || fileBytes[0] != 'P' || fileBytes[1] != '4')
+        image = readBitmap(path);
+      const PictureRuns runs = image ? pictureRuns(*image) : p4Runs(fileBytes, pictureName);
+      section.bytes = encodeClicheRecord(
+          asText(read()), runs, orientation.empty() ? ' ' : orientation[0], shown(), pictureName);
     }
     for (const auto& [key, value] : m.options) {
       if (!used_.count(key))
@@ -203,8 +295,22 @@ class SectionBuilder {
   }
 
   [[noreturn]] void fail(const std::string& what) const {
-    throw PackError(manifest_ + ":" + std::to_string(line_->line) + ": section " + line_->name +
+    throw PackError(line_->file + ":" + std::to_string(line_->line) + ": section " + line_->name +
                     ": " + what);
+  }
+
+  // A relative path as the sources are found: the source directory, then each search
+  // directory. Throws naming the section when it is nowhere.
+  std::filesystem::path resolve(const std::string& written) const {
+    const std::filesystem::path relative(written);
+    if (relative.is_absolute()) return relative;
+    std::error_code ec;
+    if (std::filesystem::exists(options_.sourceDir / relative, ec))
+      return options_.sourceDir / relative;
+    for (const auto& dir : options_.searchDirs) {
+      if (std::filesystem::exists(dir / relative, ec)) return dir / relative;
+    }
+    fail(written + ": no such file");
   }
 
  private:
@@ -220,17 +326,7 @@ class SectionBuilder {
     return name;
   }
 
-  std::filesystem::path resolve() const {
-    const std::filesystem::path relative(line_->source);
-    if (relative.is_absolute()) return relative;
-    std::error_code ec;
-    if (std::filesystem::exists(options_.sourceDir / relative, ec))
-      return options_.sourceDir / relative;
-    for (const auto& dir : options_.searchDirs) {
-      if (std::filesystem::exists(dir / relative, ec)) return dir / relative;
-    }
-    fail(line_->source + ": no such file");
-  }
+  std::filesystem::path resolve() const { return resolve(line_->source); }
 
   std::vector<std::uint8_t> read() const { return readFileBytes(resolve(), shown()); }
   std::string shown() const { return line_->source; }
@@ -251,8 +347,17 @@ class SectionBuilder {
     return value;
   }
 
+  std::string textOption(const std::string& key, bool required) {
+    used_.insert(key);
+    const auto it = line_->options.find(key);
+    if (it == line_->options.end()) {
+      if (required) fail("a " + line_->kind + " section needs " + key + "=...");
+      return {};
+    }
+    return it->second;
+  }
+
   const PackOptions& options_;
-  std::string manifest_;
   const ManifestLine* line_ = nullptr;
   std::set<std::string> used_;
 };
@@ -390,28 +495,159 @@ std::vector<std::uint8_t> encodeTaggedSection(std::string_view utf8, const std::
   return std::vector<std::uint8_t>(record.begin(), record.end());
 }
 
+namespace {
+
+constexpr int kIncludeDepth = 8;
+
+// The manifest's lines with every "include" line replaced by the lines of the manifest it
+// names (found like a source), to a depth of eight.
+void expandManifest(const PackOptions& options, const std::filesystem::path& path,
+                    const std::string& shown, int depth, std::vector<ManifestLine>& out) {
+  for (auto& line : parseManifest(asText(readFileBytes(path, shown)), shown)) {
+    if (line.kind != "include") {
+      out.push_back(std::move(line));
+      continue;
+    }
+    const std::string where = shown + ":" + std::to_string(line.line) + ": include " + line.source;
+    if (depth >= kIncludeDepth)
+      throw PackError(where + ": includes nest deeper than " + std::to_string(kIncludeDepth));
+    std::filesystem::path found;
+    const std::filesystem::path relative(line.source);
+    std::error_code ec;
+    if (relative.is_absolute() || std::filesystem::exists(options.sourceDir / relative, ec)) {
+      found = relative.is_absolute() ? relative : options.sourceDir / relative;
+    } else {
+      for (const auto& dir : options.searchDirs) {
+        if (std::filesystem::exists(dir / relative, ec)) {
+          found = dir / relative;
+          break;
+        }
+      }
+    }
+    if (found.empty()) throw PackError(where + ": no such file");
+    expandManifest(options, found, line.source, depth + 1, out);
+  }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> encodeRecordsSection(std::string_view utf8, int length,
+                                               const std::string& source) {
+  std::vector<std::uint8_t> out;
+  const auto lines = splitLines(utf8);
+  const auto size = static_cast<std::size_t>(length);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string record = lineToCp865(lines[i], source, i + 1);
+    if (record.size() > size) {
+      fail(source, i + 1,
+           "the record is " + std::to_string(record.size()) +
+               " characters long; records of this section hold " + std::to_string(length));
+    }
+    record.resize(size, ' ');
+    out.insert(out.end(), record.begin(), record.end());
+  }
+  return out;
+}
+
+PictureRuns pictureRuns(const Bitmap& image) {
+  return inkRuns(image);
+}
+
+std::vector<std::uint8_t> encodeClicheRecord(std::string_view utf8, const Bitmap& picture,
+                                             char orientation, const std::string& source,
+                                             const std::string& pictureName) {
+  return encodeClicheRecord(utf8, pictureRuns(picture), orientation, source, pictureName);
+}
+
+std::vector<std::uint8_t> encodeClicheRecord(std::string_view utf8, const PictureRuns& picture,
+                                             char orientation, const std::string& source,
+                                             const std::string& pictureName) {
+  std::string text(1, orientation);
+  char lastTag = 0;
+  const auto lines = splitLines(utf8);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view line = lines[i];
+    if (line.empty() || line[0] == '#') continue;
+    if (line.size() < 2 || line[0] != '*' ||
+        !((line[1] >= 'a' && line[1] <= 'z') || (line[1] >= 'A' && line[1] <= 'Z'))) {
+      fail(source, i + 1, "a field line starts with \"*\" and its tag letter");
+    }
+    if (line[1] == 'b') {
+      fail(source, i + 1, "the picture field \"*b\" comes from the picture file, not the text");
+    }
+    std::string_view content = line.substr(2);
+    if (!content.empty() && content[0] == ' ') content.remove_prefix(1);
+    // Lines of the same tag in a row continue one field (a long description, one item a line).
+    if (line[1] != lastTag) {
+      text += '\x1B';
+      text += '*';
+      text += line[1];
+      lastTag = line[1];
+    }
+    text += lineToCp865(content, source, i + 1);
+    if (text.size() + 3 > static_cast<std::size_t>(kClicheTextMaxBytes)) {
+      fail(source, i + 1,
+           "the text part grows to " + std::to_string(text.size() + 3) +
+               " bytes with the picture tag; a cliché record's text holds at most " +
+               std::to_string(kClicheTextMaxBytes));
+    }
+  }
+  if (picture.size() != static_cast<std::size_t>(kClicheRows)) {
+    throw PackError(pictureName + ": the image has " + std::to_string(picture.size()) +
+                    " rows but a cliché picture has " + std::to_string(kClicheRows));
+  }
+  text += "\x1B*b";
+  std::vector<std::uint8_t> out(text.begin(), text.end());
+  std::vector<std::uint8_t> data;
+  for (std::size_t y = 0; y < picture.size(); ++y) {
+    data.clear();
+    int base = 0;
+    const auto put = [&](int column) {
+      while (column - base >= 255) {
+        data.push_back(255);
+        base += 255;
+      }
+      data.push_back(static_cast<std::uint8_t>(column - base));
+    };
+    for (const auto& [first, last] : picture[y]) {
+      put(first);
+      put(last);
+    }
+    if (data.size() > 255) {
+      throw PackError(pictureName + ": row " + std::to_string(y + 1) + " needs " +
+                      std::to_string(data.size()) + " bytes of run data (" +
+                      std::to_string(picture[y].size()) + " runs); a row holds at most 255");
+    }
+    out.push_back(static_cast<std::uint8_t>(data.size()));
+    out.insert(out.end(), data.begin(), data.end());
+  }
+  return out;
+}
+
 std::vector<PackedSection> readSources(const PackOptions& options) {
   const auto manifestPath = options.sourceDir / "manifest.txt";
   const std::string manifestName = manifestPath.string();
-  const auto manifest =
-      parseManifest(asText(readFileBytes(manifestPath, manifestName)), manifestName);
-  SectionBuilder builder(options, manifestName);
+  std::vector<ManifestLine> manifest;
+  expandManifest(options, manifestPath, manifestName, 0, manifest);
+  SectionBuilder builder(options);
   std::vector<PackedSection> sections;
+  sections.reserve(manifest.size());
   std::map<std::string, const ManifestLine*> seen;
   for (const auto& line : manifest) {
+    const std::string where =
+        line.file + ":" + std::to_string(line.line) + ": section " + line.name;
     try {
       sections.push_back(builder.build(line));
     } catch (const PackError& e) {
       const std::string what = e.what();
-      if (what.rfind(manifestName + ":", 0) == 0) throw;
-      throw PackError(manifestName + ":" + std::to_string(line.line) + ": section " + line.name +
-                      ": " + what);
+      if (what.rfind(line.file + ":", 0) == 0) throw;
+      throw PackError(where + ": " + what);
     }
     const auto [it, fresh] = seen.emplace(sections.back().name, &line);
     if (!fresh) {
-      throw PackError(manifestName + ":" + std::to_string(line.line) + ": section " + line.name +
-                      ": the name is already used by section " + it->second->name + " on line " +
-                      std::to_string(it->second->line));
+      throw PackError(where + ": the name is already used by section " + it->second->name +
+                      " on line " + std::to_string(it->second->line) +
+                      (it->second->file == line.file ? "" : " of " + it->second->file));
     }
   }
   return sections;

@@ -7,9 +7,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kolvard::datatool {
+
+struct Bitmap;
 
 // One section ready for the container: its normalised 8-character cp865 name and bytes.
 struct PackedSection {
@@ -34,6 +37,26 @@ std::vector<std::uint8_t> encodeInt16Section(std::string_view text, std::optiona
                                              const std::string& source);
 // One tagged record: each line "*X content" becomes escape, "*", X, content.
 std::vector<std::uint8_t> encodeTaggedSection(std::string_view utf8, const std::string& source);
+
+// Fixed-length records stored as they are: one record per source line, padded with blanks
+// to `length` (the series index: 16-byte records).
+std::vector<std::uint8_t> encodeRecordsSection(std::string_view utf8, int length,
+                                               const std::string& source);
+
+// A cliché record: the orientation flag, the tagged fields of the source (lines "*X content";
+// lines of the same tag in a row continue one field), escape "*b", then one run-length row
+// per image row (count byte, column pairs). The picture has exactly 383 rows; the text part
+// up to and with the picture tag holds at most 560 bytes.
+inline constexpr int kClicheRows = 383;
+inline constexpr int kClicheTextMaxBytes = 560;
+using PictureRuns = std::vector<std::vector<std::pair<int, int>>>;  // (first, last) per row
+PictureRuns pictureRuns(const Bitmap& image);
+std::vector<std::uint8_t> encodeClicheRecord(std::string_view utf8, const Bitmap& picture,
+                                             char orientation, const std::string& source,
+                                             const std::string& pictureName);
+std::vector<std::uint8_t> encodeClicheRecord(std::string_view utf8, const PictureRuns& picture,
+                                             char orientation, const std::string& source,
+                                             const std::string& pictureName);
 
 struct PackOptions {
   std::filesystem::path sourceDir;                // holds manifest.txt

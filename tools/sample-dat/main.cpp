@@ -33,6 +33,8 @@
 #include <utility>
 #include <vector>
 
+#include "sample-dat/cliches.hpp"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -104,7 +106,12 @@ class Section {
       : name_(std::move(name)), panes_(panes), group_(group), sheet_(401) {}
 
   std::vector<Cell>& sheet() { return sheet_; }
+  const std::string& name() const { return name_; }
   int panes() const { return panes_; }
+  // Every place where a cliché stands, printing by printing, as a reader of the section
+  // sees it: the table after the printing's records (a printing without "X0" keeps the
+  // earlier entries), the states replaced within the printing, and the extra clichés.
+  const std::vector<sampledat::Occurrence>& occurrences() const { return occurrences_; }
 
   // The positions a full table lists: the whole sheet, or the part that a sheet group
   // repeats (top half, left half of each row, or the top-left quarter).
@@ -143,6 +150,9 @@ class Section {
 
   void printing(const Printing& p) {
     add("T" + p.name);
+    if (!p.delta) shown_.clear();
+    writtenNow_.clear();
+    replacedNow_.clear();
     if (!p.delta) add("X0");
     for (const auto& line : p.info) add("I" + line);
     for (int pane = 0; pane < panes_; ++pane) {
@@ -184,10 +194,32 @@ class Section {
       if (s.mark == '>')
         sheet_.at(static_cast<std::size_t>(s.index)) = Cell{s.cell.type, s.cell.cliche, ' '};
     }
+    std::map<std::pair<int, std::string>, Cell> standing;
+    for (const auto& [index, cell] : replacedNow_) standing[{index, cell.cliche}] = cell;
+    for (const auto& [index, cell] : shown_) standing[{index, cell.cliche}] = cell;
+    for (const auto& [where, cell] : standing) {
+      if (cell.cliche.empty()) continue;
+      const int index = where.first;
+      sampledat::Occurrence o;
+      o.printing = p.name;
+      o.pane = panes_ == 1 ? ' ' : static_cast<char>('A' + (index - 1) / 100);
+      o.position = std::to_string((index - 1) % 100 + 1);
+      o.type = cell.type;
+      o.cliche = cell.cliche;
+      o.sheetGroup = groupLetter();
+      occurrences_.push_back(o);
+    }
     for (const auto& e : p.extras) {
       std::string d(1, e.lead);
       d += e.designation;
       record(d, ' ', e.mark, e.cell);
+      sampledat::Occurrence o;
+      o.printing = p.name;
+      o.position = d;
+      o.type = e.cell.type;
+      o.cliche = e.cell.cliche;
+      o.sheetGroup = groupLetter();
+      occurrences_.push_back(o);
     }
   }
 
@@ -217,7 +249,28 @@ class Section {
     return std::string(1, static_cast<char>('A' + (index - 1) / 100)) + std::to_string(n);
   }
 
-  void position(int index, const Cell& c, char mark) { record(designation(index), mark, ' ', c); }
+  void position(int index, const Cell& c, char mark) {
+    record(designation(index), mark, ' ', c);
+    const auto it = shown_.find(index);
+    if (it != shown_.end() && writtenNow_.count(index) && it->second.cliche != c.cliche)
+      replacedNow_.emplace_back(index, it->second);
+    shown_[index] = c;
+    writtenNow_.insert(index);
+  }
+
+  char groupLetter() const {
+    switch (group_) {
+      case Group::H:
+        return 'H';
+      case Group::V:
+        return 'V';
+      case Group::K:
+        return 'K';
+      case Group::None:
+        break;
+    }
+    return ' ';
+  }
 
   void record(const std::string& designation, char change, char extraMark, const Cell& c) {
     auto field = [&](const std::string& text, std::size_t width) {
@@ -234,6 +287,10 @@ class Section {
   Group group_;
   std::vector<Cell> sheet_;
   std::vector<std::string> records_;
+  std::map<int, Cell> shown_;                       // the table as a reader has it now
+  std::set<int> writtenNow_;                        // positions listed in this printing
+  std::vector<std::pair<int, Cell>> replacedNow_;   // first states replaced in this printing
+  std::vector<sampledat::Occurrence> occurrences_;  //
 };
 
 // The type of a cliché: drawn from the value's types by a fixed hash; about one cliché in
@@ -678,8 +735,25 @@ int main(int argc, char** argv) {
   try {
     const fs::path outDir = argv[1];
     fs::create_directories(outDir);
-    for (const auto& make : {c3c, p4s, a4s, v1o, v5o, m4o, i3a, i10a, i20a, i6a})
-      make().write(outDir);
+    // The values whose clichés have records, and how their occurrence lists write them.
+    const std::map<std::string, std::pair<std::string, std::string>> withCliches = {
+        {"C3CDAT", {"C3c", "3c"}}, {"P4SDAT", {"P4s", "4s"}}, {"A4SDAT", {"A4s", "4s"}},
+        {"V1ODAT", {"V1ø", "1o"}}, {"V5ODAT", {"V5ø", "5o"}}, {"M4ODAT", {"M4ø", "4o"}}};
+    std::string manifest =
+        "# Written by kolvard-sample-dat: the cliché records and series limits of the sample\n"
+        "# values, included by sampledata/manifest.txt.\n";
+    for (const auto& make : {c3c, p4s, a4s, v1o, v5o, m4o, i3a, i10a, i20a, i6a}) {
+      const Section section = make();
+      section.write(outDir);
+      const auto it = withCliches.find(section.name());
+      if (it != withCliches.end()) {
+        sampledat::writeValueCliches({it->second.first, it->second.second, section.occurrences()},
+                                     outDir, manifest);
+      }
+    }
+    std::ofstream out(outDir / "cliches.manifest", std::ios::binary | std::ios::trunc);
+    out << manifest;
+    if (!out) throw std::runtime_error("cliches.manifest: cannot be written");
   } catch (const std::exception& e) {
     std::cerr << "kolvard-sample-dat: " << e.what() << "\n";
     return 1;
