@@ -56,6 +56,9 @@ class FlawScreen {
       : session_(session), state_(session.state), screen_(session.screen()) {}
 
   void run();
+  void enter();
+  void drawCycle();
+  bool handleKey(const KeyString& key);  // false: the screen is left
 
  private:
   enum Mode { kByPosition = 0, kByNumber = 1 };
@@ -76,11 +79,9 @@ class FlawScreen {
     showMessage(screen_, number, MessageCaller::Flaws, args);
   }
 
-  void enter();
   void loadTable();
   void readEntry();
   void afterPrintingChange();
-  void drawCycle();
   void drawTitle();
   void drawValueHeading();
   void drawSeriesColumn(bool changed);
@@ -89,7 +90,6 @@ class FlawScreen {
   void drawKeyPanel();
   void drawNavigationCaptions();
   void drawInformationPanel();
-  bool handleKey(const KeyString& key);  // false: the screen is left
   void valueEntry();
   void printingEntry();
   void positionEntry(char first);
@@ -469,6 +469,9 @@ void FlawScreen::enterNumberMode() {
   }
   mode_ = kByNumber;
   erase(94, 385, 267, 398);
+  // The printing and position belong to the sheet walk; in number order they would mislead.
+  erase(450, 145, 570, 185);
+  lastPrinting_.clear();
   limits_ = readSeriesLimits(session_.data, state_.edition(), state_.value());
   int printingSeries = 1;
   if (const auto record = seriesForPrinting(seriesIndex_, state_.value(), leadingNumber(printing()),
@@ -629,6 +632,17 @@ void FlawScreen::run() {
 }
 
 }  // namespace
+
+class FlawScreenVisit::Screen : public FlawScreen {
+ public:
+  using FlawScreen::FlawScreen;
+};
+
+FlawScreenVisit::FlawScreenVisit(Session& session) : screen_(std::make_unique<Screen>(session)) {}
+FlawScreenVisit::~FlawScreenVisit() = default;
+void FlawScreenVisit::enter() { screen_->enter(); }
+void FlawScreenVisit::draw() { screen_->drawCycle(); }
+bool FlawScreenVisit::handleKey(const KeyString& key) { return screen_->handleKey(key); }
 
 void runFlawScreen(Session& session) {
   // The two-coloured edition has a flaw screen of its own, not built yet.

@@ -4,10 +4,28 @@
 // cliché numbers. Leaves with state.nextScreen set.
 #pragma once
 
+#include <memory>
+
 #include "app/session.hpp"
+#include "ui/key_string.hpp"
 
 namespace kolvard {
 
 void runFlawScreen(Session& session);
+
+// One visit of the screen driven key by key, for benchmarks and tests: enter() as on F6,
+// draw() one drawing cycle, handleKey() one key (false when it leaves the screen).
+class FlawScreenVisit {
+ public:
+  explicit FlawScreenVisit(Session& session);
+  ~FlawScreenVisit();
+  void enter();
+  void draw();
+  bool handleKey(const KeyString& key);
+
+ private:
+  class Screen;
+  std::unique_ptr<Screen> screen_;
+};
 
 }  // namespace kolvard
