@@ -8,6 +8,7 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "data/text_fields.hpp"
 
 namespace kolvard {
 namespace {
@@ -15,23 +16,6 @@ namespace {
 constexpr int kLimitCount = 21;
 constexpr std::size_t kIndexRecordSize = 16;
 constexpr std::size_t kIndexFieldSize = 4;
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-// The decimal number at the start of a text (leading blanks skipped); 0 when there is none.
-int leadingNumber(std::string_view text) {
-  text = trimmed(text);
-  int n = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') break;
-    if (n < 1000000) n = n * 10 + (c - '0');
-  }
-  return n;
-}
 
 bool isOneOf(std::string_view key, std::initializer_list<std::string_view> keys) {
   return std::find(keys.begin(), keys.end(), key) != keys.end();

@@ -7,6 +7,7 @@
 #include "app/edition_title.hpp"
 #include "data/cp865.hpp"
 #include "data/inverted_record.hpp"
+#include "data/text_fields.hpp"
 #include "screens/flaws/cliche_numbers.hpp"
 #include "screens/flaws/cliche_record.hpp"
 #include "screens/flaws/number_entry.hpp"
@@ -22,10 +23,6 @@ namespace {
 constexpr double kPanelX = 230;
 constexpr double kLabelBaseY = 61;
 constexpr double kEditorOffset = 120;
-
-int leadingNumber(const std::string& text) {
-  return std::atoi(text.c_str());
-}
 
 std::string upper(std::string text) {
   for (char& c : text) {
@@ -640,9 +637,15 @@ class FlawScreenVisit::Screen : public FlawScreen {
 
 FlawScreenVisit::FlawScreenVisit(Session& session) : screen_(std::make_unique<Screen>(session)) {}
 FlawScreenVisit::~FlawScreenVisit() = default;
-void FlawScreenVisit::enter() { screen_->enter(); }
-void FlawScreenVisit::draw() { screen_->drawCycle(); }
-bool FlawScreenVisit::handleKey(const KeyString& key) { return screen_->handleKey(key); }
+void FlawScreenVisit::enter() {
+  screen_->enter();
+}
+void FlawScreenVisit::draw() {
+  screen_->drawCycle();
+}
+bool FlawScreenVisit::handleKey(const KeyString& key) {
+  return screen_->handleKey(key);
+}
 
 void runFlawScreen(Session& session) {
   // The two-coloured edition has a flaw screen of its own, not built yet.

@@ -6,23 +6,12 @@
 
 #include "data/data_file.hpp"
 #include "data/inverted_record.hpp"
+#include "data/text_fields.hpp"
 
 namespace kolvard {
 namespace {
 
 const std::string kBlankEntry(kPositionEntryLength, ' ');
-
-// The leading number of a text: blanks skipped, then digits up to the first other
-// character; 0 when there are none. Capped well above any position number.
-int leadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  int n = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (n < 100000) n = n * 10 + (text[i] - '0');
-  }
-  return n;
-}
 
 std::string_view rightTrimmed(std::string_view text) {
   const std::size_t end = text.find_last_not_of(' ');

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "data/cp865.hpp"
+#include "data/text_fields.hpp"
 #include "screens/flaws/number_entry.hpp"
 #include "screens/flaws/position_table.hpp"
 
@@ -12,22 +13,6 @@ namespace kolvard {
 namespace {
 
 constexpr std::size_t kOccurrenceItemSize = 15;
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-int leadingNumber(std::string_view text) {
-  text = trimmed(text);
-  int n = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') break;
-    if (n < 1000000) n = n * 10 + (c - '0');
-  }
-  return n;
-}
 
 bool isPaneLetter(char c) {
   return c >= 'A' && c <= 'D';

@@ -5,6 +5,7 @@
 
 #include "data/cp865.hpp"
 #include "data/inverted_record.hpp"
+#include "data/text_fields.hpp"
 
 namespace kolvard {
 namespace {
@@ -91,16 +92,6 @@ void applyCorrections(PositionTable& table, const std::string& key) {
 }
 
 }  // namespace
-
-int leadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  int n = 0;
-  for (; i < text.size() && isDigit(text[i]); ++i) {
-    n = std::min(n * 10 + (text[i] - '0'), 1'000'000);
-  }
-  return n;
-}
 
 int firstPrintingApplied(std::string_view edition, std::string_view value, int fromPrinting) {
   const std::string oe = std::string(1, cp865::kOslash);

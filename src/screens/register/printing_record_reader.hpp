@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/data_file.hpp"
+#include "data/text_fields.hpp"
 
 namespace kolvard {
 
@@ -132,9 +133,6 @@ struct PrintingStep {
 // The first printing whose records are applied when printings from `fromPrinting` on are
 // wanted; earlier printings are skipped. Most values start at the printing itself.
 int firstPrintingApplied(std::string_view edition, std::string_view value, int fromPrinting);
-
-// The number at the start of a text: leading blanks skipped, then the digits (none gives 0).
-int leadingNumber(std::string_view text);
 
 class PrintingRecordReader {
  public:

@@ -1,0 +1,21 @@
+#include "data/text_fields.hpp"
+
+namespace kolvard {
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+int leadingNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  int n = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (n < 1000000) n = n * 10 + (text[i] - '0');
+  }
+  return n;
+}
+
+}  // namespace kolvard

@@ -1,0 +1,15 @@
+// Small readers of the fixed-width text fields of data records.
+#pragma once
+
+#include <string_view>
+
+namespace kolvard {
+
+// The text without leading and trailing blanks.
+std::string_view trimmed(std::string_view text);
+
+// The decimal number at the start of a text (leading blanks skipped): "10b" gives 10, a text
+// without digits 0. Capped at 1,000,000 so that no field can overflow it.
+int leadingNumber(std::string_view text);
+
+}  // namespace kolvard
