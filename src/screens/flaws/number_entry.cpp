@@ -4,6 +4,7 @@
 #include <array>
 
 #include "data/cp865.hpp"
+#include "screens/flaws/sheet_walk.hpp"
 #include "ui/key_input.hpp"
 #include "ui/palette.hpp"
 #include "ui/screen.hpp"
@@ -33,29 +34,6 @@ int dashStateOf(std::string_view entry) {
   if (!entry.empty() && (entry.back() == 'I' || entry.back() == 'V')) return kAfterNumeral;
   return kPlainEntry;
 }
-
-struct PlateNumerals {
-  std::string_view key;  // edition + value + printing
-  std::string_view paneA, paneB;
-};
-
-constexpr std::array<PlateNumerals, 15> kPlateNumerals = {{
-    {"P2s1", "I", "II"},
-    {"P4s1", "I", "II"},
-    {"P4s2", "I", "II"},
-    {"P4s3", "I", "II"},
-    {"L4s1", "I", "II"},
-    {"L4s2", "I", "II"},
-    {"L8s1", "I", "II"},
-    {"P4s4", "III", "IV"},
-    {"P4s6", "III", "IV"},
-    {"L4s3", "III", "IV"},
-    {"L4s4", "III", "IV"},
-    {"P4s5", "V", "VI"},
-    {"L4s5", "V", "VI"},
-    {"L4s6", "V", "VI"},
-    {"L4s7", "VII", "VIII"},
-}};
 
 // The plate (1..4) a numeral names and its pane; 0 for no numeral.
 struct Numeral {
@@ -96,14 +74,12 @@ std::string lineEditorShownText(const LineEditorRequest& request, const LineEdit
   std::string shown;
   if (kind == 'A' || kind == 'B' || kind == 'I') shown = std::string(1, kind);
   if (position && !memory.positionText.empty()) shown = memory.positionText;
-  if (!shown.empty() && (shown[0] == 'A' || shown[0] == 'B')) {
-    const std::string key = request.edition + request.value + request.printing;
-    for (const PlateNumerals& p : kPlateNumerals) {
-      if (p.key != key) continue;
-      shown =
-          std::string(shown[0] == 'A' ? p.paneA : p.paneB) + cp865::kMiddleDot + shown.substr(1);
-      break;
-    }
+  // The plate printings show the plate numeral in place of the pane letter; the squares
+  // ("C3c") have none in the prompt.
+  if (!shown.empty() && (shown[0] == 'A' || shown[0] == 'B') && request.edition != "C") {
+    const std::string numeral =
+        plateNumeralOf(request.edition + request.value + request.printing, shown[0]);
+    if (!numeral.empty()) shown = numeral + cp865::kMiddleDot + shown.substr(1);
   }
   return shown;
 }
