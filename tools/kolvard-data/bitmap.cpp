@@ -154,9 +154,9 @@ std::vector<std::vector<std::pair<int, int>>> inkRuns(const Bitmap& image) {
   return rows;
 }
 
-std::vector<std::uint8_t> encodeRunLengthPicture(const Bitmap& image, const std::string& source) {
-  std::vector<std::uint8_t> out{0};  // the unused first byte
-  const auto rows = inkRuns(image);
+void appendRunLengthRows(std::vector<std::uint8_t>& out,
+                         const std::vector<std::vector<std::pair<int, int>>>& rows,
+                         const std::string& source) {
   std::vector<std::uint8_t> data;
   for (std::size_t y = 0; y < rows.size(); ++y) {
     data.clear();
@@ -180,6 +180,11 @@ std::vector<std::uint8_t> encodeRunLengthPicture(const Bitmap& image, const std:
     out.push_back(static_cast<std::uint8_t>(data.size()));
     out.insert(out.end(), data.begin(), data.end());
   }
+}
+
+std::vector<std::uint8_t> encodeRunLengthPicture(const Bitmap& image, const std::string& source) {
+  std::vector<std::uint8_t> out{0};  // the unused first byte
+  appendRunLengthRows(out, inkRuns(image), source);
   return out;
 }
 

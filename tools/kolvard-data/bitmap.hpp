@@ -40,6 +40,13 @@ std::vector<std::uint8_t> writePbm(const Bitmap& image);  // P4
 // The maximal ink runs of each row as (first, last) columns, inclusive.
 std::vector<std::vector<std::pair<int, int>>> inkRuns(const Bitmap& image);
 
+// Appends the rows of a run-length picture to `out`: per row a count byte and the row's
+// column pairs, each column written as 255 escapes relative to the row's running base and
+// one byte below 255. Throws PackError when a row needs more than 255 bytes.
+void appendRunLengthRows(std::vector<std::uint8_t>& out,
+                         const std::vector<std::vector<std::pair<int, int>>>& rows,
+                         const std::string& sourceName);
+
 // A run-length picture section: one unused byte, then per row a count byte and the row's
 // column pairs, each column written as 255 escapes relative to the row's running base and
 // one byte below 255. Throws PackError when a row needs more than 255 bytes.

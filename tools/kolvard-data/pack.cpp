@@ -598,29 +598,7 @@ std::vector<std::uint8_t> encodeClicheRecord(std::string_view utf8, const Pictur
   }
   text += "\x1B*b";
   std::vector<std::uint8_t> out(text.begin(), text.end());
-  std::vector<std::uint8_t> data;
-  for (std::size_t y = 0; y < picture.size(); ++y) {
-    data.clear();
-    int base = 0;
-    const auto put = [&](int column) {
-      while (column - base >= 255) {
-        data.push_back(255);
-        base += 255;
-      }
-      data.push_back(static_cast<std::uint8_t>(column - base));
-    };
-    for (const auto& [first, last] : picture[y]) {
-      put(first);
-      put(last);
-    }
-    if (data.size() > 255) {
-      throw PackError(pictureName + ": row " + std::to_string(y + 1) + " needs " +
-                      std::to_string(data.size()) + " bytes of run data (" +
-                      std::to_string(picture[y].size()) + " runs); a row holds at most 255");
-    }
-    out.push_back(static_cast<std::uint8_t>(data.size()));
-    out.insert(out.end(), data.begin(), data.end());
-  }
+  appendRunLengthRows(out, picture, pictureName);
   return out;
 }
 
