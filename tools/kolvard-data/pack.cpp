@@ -422,9 +422,11 @@ std::vector<std::uint8_t> encodeTextSection(std::string_view utf8, const std::st
   return out;
 }
 
-std::vector<std::uint8_t> encodeInvertedSection(std::string_view utf8, int length,
-                                                const std::string& source) {
-  std::vector<std::uint8_t> out;
+// The lines of a source as records of a fixed length, padded with blanks; a longer line is
+// refused with its line number.
+static std::vector<std::string> fixedLengthRecords(std::string_view utf8, int length,
+                                                   const std::string& source) {
+  std::vector<std::string> records;
   const auto lines = splitLines(utf8);
   const auto size = static_cast<std::size_t>(length);
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -435,6 +437,15 @@ std::vector<std::uint8_t> encodeInvertedSection(std::string_view utf8, int lengt
                " characters long; records of this section hold " + std::to_string(length));
     }
     record.resize(size, ' ');
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::vector<std::uint8_t> encodeInvertedSection(std::string_view utf8, int length,
+                                                const std::string& source) {
+  std::vector<std::uint8_t> out;
+  for (const std::string& record : fixedLengthRecords(utf8, length, source)) {
     const std::string stored = encodeInvertedRecord(record);
     out.insert(out.end(), stored.begin(), stored.end());
   }
@@ -534,16 +545,7 @@ void expandManifest(const PackOptions& options, const std::filesystem::path& pat
 std::vector<std::uint8_t> encodeRecordsSection(std::string_view utf8, int length,
                                                const std::string& source) {
   std::vector<std::uint8_t> out;
-  const auto lines = splitLines(utf8);
-  const auto size = static_cast<std::size_t>(length);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string record = lineToCp865(lines[i], source, i + 1);
-    if (record.size() > size) {
-      fail(source, i + 1,
-           "the record is " + std::to_string(record.size()) +
-               " characters long; records of this section hold " + std::to_string(length));
-    }
-    record.resize(size, ' ');
+  for (const std::string& record : fixedLengthRecords(utf8, length, source)) {
     out.insert(out.end(), record.begin(), record.end());
   }
   return out;
