@@ -102,6 +102,7 @@ class Screen {
   void drawWideKeyBox(std::string_view caption, double x, double y, double spacing);
 
   void setRasterSink(RasterSink* sink) { raster_ = sink; }
+  RasterSink* rasterSink() const { return raster_; }
 
  private:
   void drawKeyBoxWidth(std::string_view caption, double x, double y, double spacing, int width);

@@ -1,0 +1,103 @@
+#include "print/page_raster.hpp"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace kolvard {
+namespace {
+
+std::size_t rowStart(int y) {
+  return static_cast<std::size_t>(y) * static_cast<std::size_t>(kRasterRowBytes);
+}
+
+bool inside(int x, int y) {
+  return x >= 0 && x < kRasterWidth && y >= 0 && y < kRasterRows;
+}
+
+}  // namespace
+
+PageRaster::PageRaster() : bits_(rowStart(kRasterRows), 0) {}
+
+void PageRaster::clear() {
+  std::fill(bits_.begin(), bits_.end(), std::uint8_t{0});
+}
+
+bool PageRaster::ink(int x, int y) const {
+  if (!inside(x, y)) return false;
+  const std::uint8_t byte = bits_[rowStart(y) + static_cast<std::size_t>(x / 8)];
+  return ((byte >> (7 - x % 8)) & 1) != 0;
+}
+
+void PageRaster::set(int x, int y, bool ink) {
+  if (!inside(x, y)) return;
+  std::uint8_t& byte = bits_[rowStart(y) + static_cast<std::size_t>(x / 8)];
+  const auto bit = static_cast<std::uint8_t>(0x80u >> (x % 8));
+  byte = ink ? static_cast<std::uint8_t>(byte | bit) : static_cast<std::uint8_t>(byte & ~bit);
+}
+
+void PageRaster::hline(int x1, int x2, int y) {
+  if (y < 0 || y >= kRasterRows) return;
+  int from = std::max(std::min(x1, x2), 0);
+  const int to = std::min(std::max(x1, x2), kRasterWidth - 1);
+  if (from > to) return;
+  std::uint8_t* row = bits_.data() + rowStart(y);
+  // Ragged start up to a byte boundary, whole bytes, ragged end.
+  while (from <= to && from % 8 != 0) {
+    row[from / 8] = static_cast<std::uint8_t>(row[from / 8] | (0x80u >> (from % 8)));
+    ++from;
+  }
+  while (from + 7 <= to) {
+    row[from / 8] = 0xFF;
+    from += 8;
+  }
+  for (; from <= to; ++from) {
+    row[from / 8] = static_cast<std::uint8_t>(row[from / 8] | (0x80u >> (from % 8)));
+  }
+}
+
+void PageRaster::vline(int x, int y1, int y2) {
+  if (x < 0 || x >= kRasterWidth) return;
+  const int from = std::max(std::min(y1, y2), 0);
+  const int to = std::min(std::max(y1, y2), kRasterRows - 1);
+  const auto bit = static_cast<std::uint8_t>(0x80u >> (x % 8));
+  const std::size_t column = static_cast<std::size_t>(x / 8);
+  for (int y = from; y <= to; ++y) {
+    std::uint8_t& byte = bits_[rowStart(y) + column];
+    byte = static_cast<std::uint8_t>(byte | bit);
+  }
+}
+
+void PageRaster::dashedHLine(int x1, int x2, int y, int& phase) {
+  const long long n = static_cast<long long>(x2) - x1 + 1;
+  ++phase;
+  const bool lead = phase > 2;  // "11" in front: the dashes move by 2 every second row
+  if (phase > 3) phase = 0;
+  // The pattern "0011" repeated floor(n / 4) + 4 times always covers the n pixels, so only
+  // the position within it matters.
+  if (y < 0 || y >= kRasterRows || n <= 0) return;
+  const long long first = std::max<long long>(0, -static_cast<long long>(x1));
+  const long long last =
+      std::min<long long>(n, static_cast<long long>(kRasterWidth) - static_cast<long long>(x1));
+  for (int i = static_cast<int>(first); i < last; ++i) {
+    bool inkHere;
+    if (lead) {
+      inkHere = i < 2 || (i - 2) % 4 >= 2;
+    } else {
+      inkHere = i % 4 >= 2;
+    }
+    set(x1 + i, y, inkHere);
+  }
+}
+
+void PageRaster::plotGlyphPixel(int x, int y) {
+  if (halfTone_ && ((x ^ y) & 1) != 0) return;  // keep the checkerboard's even squares
+  set(x, y, true);
+}
+
+std::span<const std::uint8_t> PageRaster::packedRow(int y) const {
+  if (y < 0 || y >= kRasterRows) return {};
+  return std::span<const std::uint8_t>(bits_.data() + rowStart(y),
+                                       static_cast<std::size_t>(kRasterRowBytes));
+}
+
+}  // namespace kolvard
