@@ -28,7 +28,7 @@ std::string jsonString(std::string_view cp865Text) {
 
 std::string stateDumpJson(const ProgramState& state) {
   const auto field = [](std::string& out, const char* name, const std::string& json) {
-    if (out.size() > 1) out += ",\n  ";
+    if (out.size() > 4) out += ",\n  ";  // after "{" and the first line's indentation
     out += '"';
     out += name;
     out += "\": ";
