@@ -86,18 +86,20 @@ struct Extra {
 struct Printing {
   Printing(std::string n, std::vector<std::string> lines, bool isDelta = false)
       : name(std::move(n)), info(std::move(lines)), delta(isDelta) {}
-  std::string name;                  // "1", "2-3", "10a"
-  std::vector<std::string> info;     // the first two information lines
-  bool delta = false;                // lists only what changed
-  std::vector<Change> changes;       // plain changes (the sheet keeps them)
-  std::vector<Change> second;        // second states, written after the table
-  std::vector<Extra> extras;         //
-  std::map<int, std::string> panes;  // pane (0..3) -> pane line ("?Blokke" marks it uncertain)
-  std::function<bool(int)> known;    // in an uncertain pane: the positions that are listed
-  std::set<int> doubtful;            // flag "?" this printing
-  std::set<int> columnOnly;          // flag "o" this printing
-  std::set<int> columnOnlyBlank;     // flag "o", type and cliché not known
-  std::set<int> relist;              // delta printings: positions listed again unchanged
+  std::string name;                   // "1", "2-3", "10a"
+  std::vector<std::string> info;      // the first two information lines
+  bool delta = false;                 // lists only what changed
+  std::vector<Change> changes;        // plain changes (the sheet keeps them)
+  std::vector<Change> second;         // second states, written after the table
+  std::vector<Extra> extras;          //
+  std::map<int, std::string> panes;   // pane (0..3) -> pane line ("?Blokke" marks it uncertain)
+  std::function<bool(int)> known;     // in an uncertain pane: the positions that are listed
+  std::set<int> doubtful;             // flag "?" this printing
+  std::set<int> columnOnly;           // flag "o" this printing
+  std::set<int> columnOnlyBlank;      // flag "o", type and cliché not known
+  std::set<int> relist;               // delta printings: positions listed again unchanged
+  std::map<int, std::string> sheets;  // pane (0..3) -> the sheet-knowledge line of the pane
+  std::map<int, char> marks;          // position -> a schema flag letter ("Q", "z", "W", ...)
 };
 
 class Section {
@@ -149,6 +151,7 @@ class Section {
   }
 
   void printing(const Printing& p) {
+    knowledge(p);
     add("T" + p.name);
     if (!p.delta) shown_.clear();
     writtenNow_.clear();
@@ -168,6 +171,7 @@ class Section {
       if (p.doubtful.count(i)) c.flag = '?';
       if (p.columnOnly.count(i)) c.flag = 'o';
       if (p.columnOnlyBlank.count(i)) c = Cell{"", "", 'o'};
+      if (const auto m = p.marks.find(i); m != p.marks.end()) c.flag = m->second;
       return c;
     };
     const auto uncertain = [&](int i) {
@@ -181,6 +185,7 @@ class Section {
       for (const int i : p.doubtful) touched.insert(i);
       for (const int i : p.columnOnly) touched.insert(i);
       for (const int i : p.columnOnlyBlank) touched.insert(i);
+      for (const auto& [i, mark] : p.marks) touched.insert(i);
       for (const int i : touched) position(i, flagged(i), ' ');
     } else {
       for (const int i : listed()) {
@@ -224,6 +229,18 @@ class Section {
   }
 
   void end() { add("^F"); }
+
+  // The sheet-knowledge section (name with "DAU" for "DAT"): per printing the record
+  // "T" + printing, a spare record, the information line, a spare record and one "I" line
+  // per pane A..D.
+  void writeKnowledge(const fs::path& dir) const {
+    const fs::path path = dir / knowledgeFile();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const auto& line : knowledge_) out << line << '\n';
+    if (!out) throw std::runtime_error(path.string() + ": cannot be written");
+  }
+  std::string knowledgeName() const { return name_.substr(0, name_.size() - 3) + "DAU"; }
+  std::string knowledgeFile() const { return knowledgeName() + ".txt"; }
 
   void write(const fs::path& dir) const {
     const fs::path path = dir / (name_ + ".txt");
@@ -282,9 +299,43 @@ class Section {
         field(c.cliche, 6));
   }
 
+  void knowledge(const Printing& p) {
+    knowledge_.push_back("T" + p.name);
+    knowledge_.push_back("-");
+    std::string info;
+    for (const auto& line : p.info) info += (info.empty() ? "" : ", ") + line;
+    knowledge_.push_back(info);
+    knowledge_.push_back("-");
+    for (int pane = 0; pane < 4; ++pane) {
+      std::string line;
+      if (const auto it = p.sheets.find(pane); it != p.sheets.end()) {
+        line = it->second;
+      } else if (pane >= panes_) {
+        line = "";
+      } else if (const auto dat = p.panes.find(pane); dat != p.panes.end()) {
+        // The pane lines of the printing data say what kind of knowledge there is.
+        const std::string& d = dat->second;
+        if (d.find("Blok") != std::string::npos) {
+          line = "?Blokke: " + std::string(1, static_cast<char>('A' + pane)) + "1-" +
+                 std::string(1, static_cast<char>('A' + pane)) + "30";
+        } else if (d.find("Halvark") != std::string::npos) {
+          line = "?Halvark (øverste halvdel)";
+        } else if (d.starts_with("Supplement")) {
+          line = d + " som tryk " + p.name;
+        } else {
+          line = d;
+        }
+      } else {
+        line = "Helark: " + (p.info.size() > 1 ? p.info[1] : std::string("1 ark"));
+      }
+      knowledge_.push_back("I" + line);
+    }
+  }
+
   std::string name_;
   int panes_;
   Group group_;
+  std::vector<std::string> knowledge_;
   std::vector<Cell> sheet_;
   std::vector<std::string> records_;
   std::map<int, Cell> shown_;                       // the table as a reader has it now
@@ -625,6 +676,14 @@ Section m4o() {
       p.panes = {{0, "?Blokke kendes"}};
       p.known = [](int i) { return i % 10 >= 1 && i % 10 <= 4; };
     }
+    if (n == 3) {
+      // Every schema flag letter once, in the first two rows of pane A.
+      const std::string letters = "?zopq!Z*OPQnFNXUVW";
+      for (std::size_t k = 0; k < letters.size(); ++k)
+        p.marks[static_cast<int>(k) + 1] = letters[k];
+      p.sheets = {{1, "Tavle som tryk 2"}};
+    }
+    if (n == 4) p.sheets = {{0, "Kun enkeltmærker"}, {1, "Kun enkeltmærker"}};
     s.printing(p);
   }
   Printing p21{"21", {"1896 nov.", "340 ark"}, true};
@@ -745,6 +804,8 @@ int main(int argc, char** argv) {
     for (const auto& make : {c3c, p4s, a4s, v1o, v5o, m4o, i3a, i10a, i20a, i6a}) {
       const Section section = make();
       section.write(outDir);
+      section.writeKnowledge(outDir);
+      manifest += "text     " + section.knowledgeName() + " " + section.knowledgeFile() + "\n";
       const auto it = withCliches.find(section.name());
       if (it != withCliches.end()) {
         sampledat::writeValueCliches({it->second.first, it->second.second, section.occurrences()},
