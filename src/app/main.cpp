@@ -8,8 +8,10 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/display.hpp"
+#include "app/export_command.hpp"
 #include "app/main_cycle.hpp"
 #include "app/state_dump.hpp"
 #include "platform/headless/headless_platform.hpp"
@@ -23,6 +25,10 @@ constexpr const char* kUsage =
     "usage: kolvard                      open the Kolvard window\n"
     "       kolvard --headless --keys SCRIPT | --keys-file FILE\n"
     "                                    run without a window, keys from a script\n"
+    "       kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR]\n"
+    "       kolvard export series EDITION VALUE SERIES [OUTDIR]\n"
+    "                                    write printed schemas as BMP files (into the\n"
+    "                                    current directory unless OUTDIR is given)\n"
     "       kolvard --version | --help\n"
     "\n"
     "Kolvard reads KOL703.dat and keeps its settings in KOL703.CFG, both in the\n"
@@ -42,6 +48,10 @@ int usageError(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::string_view(argv[1]) == "export") {
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return kolvard::runExportCommand(args, kolvard::ProgramPaths{}.dataFile, std::cout, std::cerr);
+  }
   bool headless = false;
   std::string script;
   bool haveScript = false;

@@ -77,7 +77,7 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
 
   Screen screen(&*data);
   Display display(screen, platform);
-  Session session{state, *data, display, paths.settings};
+  Session session{state, *data, display, paths.settings, paths.outputDirectory};
   state.frontPageDrawn = false;
   try {
     for (;;) {

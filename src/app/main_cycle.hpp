@@ -13,6 +13,7 @@ namespace kolvard {
 struct ProgramPaths {
   std::filesystem::path dataFile{"KOL703.dat"};
   SettingsPaths settings;
+  std::filesystem::path outputDirectory{"."};  // where printed schemas go
 };
 
 // Where the program's state goes between runs of the main cycle; the state dump reads it.

@@ -71,8 +71,21 @@ struct ProgramState {
     int series = 1;
     bool found = false;  // the cliché record was found
     std::string stamp;
-    std::vector<std::string> occurrences;  // the occurrence items shown
+    std::vector<std::string> occurrences;   // the occurrence items shown
+    std::vector<std::string> printedFiles;  // written by the last series print
+    std::string printError;                 // why the last series print stopped
   } flaws;
+
+  // The sheets screen.
+  struct SheetsView {
+    int panePair = 0;           // 0 panes A and B, 1 panes C and D
+    bool printingInfo = false;  // F4
+    int panes = 1;
+    std::vector<std::string> captions;    // of the panes shown
+    std::vector<std::string> watermarks;  // of the panes shown
+    std::vector<std::string> files;       // written by the last print
+    std::string printError;               // why the last print wrote no file
+  } sheets;
 
   const std::string& edition() const { return settings.edition; }
   const std::string& value() const { return settings.value; }

@@ -2,6 +2,7 @@
 
 #include "screens/flaws/flaw_screen.hpp"
 #include "screens/register/register_screen.hpp"
+#include "screens/register/sheet_screen.hpp"
 
 namespace kolvard {
 
@@ -15,9 +16,11 @@ void runScreens(Session& session) {
       case ScreenCode::Flaws:
         runFlawScreen(session);
         break;
-      // The sheets, composite and type screens are not built yet: their keys lead back to
-      // the front page.
       case ScreenCode::Sheets:
+        runSheetScreen(session);
+        break;
+      // The composite and type screens are not built yet: their keys lead back to the
+      // front page.
       case ScreenCode::Composites:
       case ScreenCode::Types:
       case ScreenCode::FrontPage:

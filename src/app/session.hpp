@@ -2,6 +2,8 @@
 // the settings live. One session lives for the whole run.
 #pragma once
 
+#include <filesystem>
+
 #include "app/display.hpp"
 #include "app/program_state.hpp"
 #include "app/settings_file.hpp"
@@ -14,6 +16,7 @@ struct Session {
   const DataFile& data;
   Display& display;
   SettingsPaths settingsPaths;
+  std::filesystem::path outputDirectory{"."};  // where printed schemas go
 
   Screen& screen() { return display.screen(); }
 };

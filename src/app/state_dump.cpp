@@ -68,7 +68,28 @@ std::string stateDumpJson(const ProgramState& state) {
     if (i > 0) flaws += ", ";
     flaws += jsonString(state.flaws.occurrences[i]);
   }
-  field(out, "flaws", flaws + "]}");
+  flaws += "], \"printedFiles\": [";
+  for (std::size_t i = 0; i < state.flaws.printedFiles.size(); ++i) {
+    if (i > 0) flaws += ", ";
+    flaws += jsonString(state.flaws.printedFiles[i]);
+  }
+  flaws += "], \"printError\": " + jsonString(state.flaws.printError);
+  field(out, "flaws", flaws + "}");
+  const auto list = [](const std::vector<std::string>& items) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (i > 0) json += ", ";
+      json += jsonString(items[i]);
+    }
+    return json + "]";
+  };
+  const auto& sheets = state.sheets;
+  field(out, "sheets",
+        "{\"panes\": " + std::to_string(sheets.panes) +
+            ", \"panePair\": " + std::to_string(sheets.panePair) + ", \"printingInfo\": " +
+            (sheets.printingInfo ? "true" : "false") + ", \"captions\": " + list(sheets.captions) +
+            ", \"watermarks\": " + list(sheets.watermarks) + ", \"files\": " + list(sheets.files) +
+            ", \"printError\": " + jsonString(sheets.printError) + "}");
   out += "\n}";
   return out;
 }

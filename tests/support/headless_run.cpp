@@ -47,6 +47,7 @@ HeadlessResult runHeadless(const ScratchDir& dir, const std::string& script) {
   paths.dataFile = dir / "KOL703.dat";
   paths.settings.file = dir / "KOL703.CFG";
   paths.settings.scratch = dir / "KOL703.XXX";
+  paths.outputDirectory = dir.path();
   result.status = runProgram(platform, run, paths, console, false);
   result.state = run.state;
   result.console = console.str();

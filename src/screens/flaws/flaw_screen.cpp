@@ -8,10 +8,15 @@
 #include "data/cp865.hpp"
 #include "data/inverted_record.hpp"
 #include "data/text_fields.hpp"
+#include "print/export_session.hpp"
+#include "print/schema_bitmap.hpp"
+#include "print/sheet_grid.hpp"
 #include "screens/flaws/cliche_numbers.hpp"
 #include "screens/flaws/cliche_record.hpp"
 #include "screens/flaws/number_entry.hpp"
 #include "screens/flaws/position_table.hpp"
+#include "screens/flaws/printing_information.hpp"
+#include "screens/flaws/series_print.hpp"
 #include "screens/flaws/sheet_walk.hpp"
 #include "screens/register/register_tables.hpp"
 #include "screens/register/value_text.hpp"
@@ -92,6 +97,7 @@ class FlawScreen {
   void positionEntry(char first);
   void enterNumberMode();
   void stepNumberMode(const KeyString& key);
+  void printCurrentSeries();
   std::string shownCliche() const;
 
   Session& session_;
@@ -299,23 +305,7 @@ void FlawScreen::drawInformationPanel() {
   if (state_.printingInfo) {
     erase(200, 402, 540, 419);
     erase(90, 418, 549, 480);
-    std::string code = state_.value();
-    if (!code.empty() && code.back() == cp865::kOslash) code.back() = 'O';
-    std::string name = state_.edition() + "D" + code + printing();
-    if (name.size() > 8) name.resize(8);
-    const SectionRef ref = data.findSection(name);
-    if (!ref.found()) return;
-    const int lines =
-        valueKey() + printing() == "A4s6" || valueKey() + printing() == "A4s4" ? 6 : 7;
-    for (int i = 0; i < lines; ++i) {
-      const auto stored = data.readBytes(ref.start + 120LL * i, 120);
-      if (stored.size() < 120 || static_cast<std::int64_t>(ref.start) + 120LL * (i + 1) > ref.end) {
-        break;
-      }
-      if (stored[0] == 255) break;
-      text(rightTrimmed(decodeInvertedRecord(stored)), 321, 416 + 10 * i, Font::B, kCentred, 1, 2,
-           18);
-    }
+    drawPrintingInformation(screen_, data, state_.edition(), state_.value(), printing());
     return;
   }
   erase(90, 408, 549, 480);
@@ -518,6 +508,40 @@ void FlawScreen::stepNumberMode(const KeyString& key) {
   state_.cliche = step.clicheNumber;
 }
 
+void FlawScreen::printCurrentSeries() {
+  if (unavailable_) {
+    session_.display.beep();
+    return;
+  }
+  SeriesPrintRequest request;
+  request.edition = state_.edition();
+  request.value = state_.value();
+  request.caption = state_.caption;
+  request.series = mode_ == kByNumber ? numberSeries_ : std::max(0, series_);
+  request.limits = readSeriesLimits(session_.data, state_.edition(), state_.value());
+  request.currentValuePrinting = state_.value() + printing();
+  ExportProgress progress(&screen_);
+  const auto present = [](void* display) { static_cast<Display*>(display)->present(); };
+  const SeriesPrintResult result =
+      printSeries(screen_, &screen_, session_.data, request, session_.outputDirectory, progress,
+                  todayDateText(), present, &session_.display);
+  state_.flaws.printedFiles = result.files;
+  state_.flaws.printError = result.ok ? std::string() : cp(result.error);
+  if (!result.ok) {
+    showExportFailure(
+        &screen_, exportFailureText(result.failedFile.empty()
+                                        ? schemaFileName(seriesPageTag(
+                                              request.edition, request.value, request.series, 1))
+                                        : result.failedFile,
+                                    result.error));
+    session_.display.beep();
+  }
+  showContinuePrompt(screen_);
+  session_.display.waitKey();
+  clearExportBand(screen_);
+  drawKeyPanel();
+}
+
 bool FlawScreen::handleKey(const KeyString& rawKey) {
   const KeyString key = upperKey(rawKey);
   const auto leave = [this](ScreenCode code) {
@@ -586,8 +610,7 @@ bool FlawScreen::handleKey(const KeyString& rawKey) {
                     general ? state_.sections.generalInfo : state_.sections.editionInfo,
                     general ? ViewerMode::General : ViewerMode::Edition, state_.viewer);
   } else if (isExtended(key, scan::kF12) || isExtended(key, scan::kShiftF5)) {
-    // The series print comes with the schema export.
-    session_.display.beep();
+    printCurrentSeries();
   } else if (isExtended(key, scan::kF3)) {
     return leave(ScreenCode::Register);
   } else if (isExtended(key, scan::kF5)) {

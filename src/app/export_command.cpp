@@ -1,0 +1,188 @@
+#include "app/export_command.hpp"
+
+#include <memory>
+
+#include "app/edition_title.hpp"
+#include "data/cp865.hpp"
+#include "data/data_file.hpp"
+#include "data/text_fields.hpp"
+#include "print/export_session.hpp"
+#include "print/sheet_grid.hpp"
+#include "screens/flaws/cliche_numbers.hpp"
+#include "screens/flaws/number_entry.hpp"
+#include "screens/flaws/series_print.hpp"
+#include "screens/flaws/sheet_walk.hpp"
+#include "screens/register/register_tables.hpp"
+#include "screens/register/sheet_knowledge.hpp"
+#include "screens/register/sheet_schema_print.hpp"
+#include "screens/register/value_text.hpp"
+#include "ui/screen.hpp"
+
+namespace kolvard {
+namespace {
+
+int usage(std::ostream& err, const std::string& message) {
+  err << "kolvard export: " << message << "\nusage:\n" << kExportUsage;
+  return 2;
+}
+
+std::string lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return text;
+}
+
+bool isEdition(const std::string& e) {
+  return e.size() == 1 && std::string("CPLATVMIJ").find(e) != std::string::npos;
+}
+
+struct Opened {
+  std::unique_ptr<DataFile> data;
+  std::unique_ptr<Screen> screen;
+};
+
+bool openData(const std::filesystem::path& dataFile, Opened& opened, std::ostream& err) {
+  auto data = DataFile::open(dataFile);
+  if (!data || !data->findSection("AINFOF1").found()) {
+    err << "kolvard export: the data file " << dataFile.string()
+        << " is missing, damaged or incomplete\n";
+    return false;
+  }
+  opened.data = std::make_unique<DataFile>(std::move(*data));
+  opened.screen = std::make_unique<Screen>(opened.data.get());
+  opened.screen->openWindow(2);
+  opened.screen->setUpFonts();
+  return true;
+}
+
+// The value as the program holds it (cp865, lower case), or empty with a message.
+std::string checkedValue(const std::string& edition, const std::string& utf8Value,
+                         std::ostream& err) {
+  const ValueCheckResult check = checkValue(edition, lower(utf8ToCp865(utf8Value)));
+  if (!check.accepted) {
+    err << "kolvard export: edition " << edition << " has no value " << utf8Value << "\n";
+    return {};
+  }
+  return check.value;
+}
+
+int exportSheet(const std::vector<std::string>& args, const std::filesystem::path& dataFile,
+                std::ostream& out, std::ostream& err) {
+  if (args.size() < 5 || args.size() > 6)
+    return usage(err, "sheet needs EDITION VALUE PRINTING PANE");
+  const std::string edition = args[1];
+  if (!isEdition(edition)) return usage(err, "unknown edition " + edition);
+  if (edition == "T") {
+    err << "kolvard export: the schemas of the two-coloured edition cannot be printed yet\n";
+    return 2;
+  }
+  const std::string value = checkedValue(edition, args[2], err);
+  if (value.empty()) return 2;
+  const int highest = leadingNumber(highestPrintingOf(edition, value));
+  const int number = leadingNumber(args[3]);
+  if (number < 1 || number > highest) {
+    err << "kolvard export: " << args[2] << " of edition " << edition << " has printings 1 to "
+        << highest << "\n";
+    return 2;
+  }
+  const std::string& paneArg = args[4];
+  if (paneArg.size() != 1 || paneArg[0] < 'A' || paneArg[0] > 'D') {
+    return usage(err, "PANE is one of A, B, C, D");
+  }
+  Opened opened;
+  if (!openData(dataFile, opened, err)) return 1;
+  const DataFile& data = *opened.data;
+
+  const std::string printing = normalisePrintingName(edition, value, lower(args[3]));
+  const SheetOfPrinting sheet = readSheetOfPrinting(data, edition, value, printing);
+  const int panes = std::max(1, sheet.format.panes);
+  const int pane = paneArg[0] - 'A';
+  if (pane >= panes) {
+    err << "kolvard export: the sheet of " << args[2] << " printing " << printing << " has "
+        << (panes == 1 ? std::string("one pane (A)") : std::to_string(panes) + " panes") << "\n";
+    return 2;
+  }
+  const SheetKnowledge knowledge = readSheetKnowledge(data, edition, value, printing);
+  SheetSchemaPage page;
+  page.edition = edition;
+  page.value = value;
+  page.printing = printing;
+  page.caption = editionTitle(edition, edition == "I" ? 1 : 0, "");
+  page.panes = panes;
+  page.pane = pane;
+  page.paneCaption = knowledge.captions[static_cast<std::size_t>(pane)];
+  page.table = &sheet.table;
+  page.layout = sheet.format.layout;
+  const std::filesystem::path directory = args.size() == 6 ? args[5] : ".";
+  ExportProgress progress(nullptr);
+  const SchemaExportResult result =
+      exportSheetSchema(*opened.screen, data, page, directory, progress, todayDateText());
+  if (!result.ok) {
+    err << "kolvard export: " << cp865ToUtf8(exportFailureText(result.fileName, result.error))
+        << "\n";
+    return 1;
+  }
+  out << cp865ToUtf8(result.fileName) << "\n";
+  return 0;
+}
+
+int exportSeries(const std::vector<std::string>& args, const std::filesystem::path& dataFile,
+                 std::ostream& out, std::ostream& err) {
+  if (args.size() < 4 || args.size() > 5) return usage(err, "series needs EDITION VALUE SERIES");
+  const std::string edition = args[1];
+  if (!isEdition(edition)) return usage(err, "unknown edition " + edition);
+  if (edition == "T") {
+    err << "kolvard export: the series of the two-coloured edition cannot be printed yet\n";
+    return 2;
+  }
+  const std::string value = checkedValue(edition, args[2], err);
+  if (value.empty()) return 2;
+  if (seriesPrintingUnavailable(edition, value)) {
+    err << "kolvard export: " << args[2] << " of edition " << edition << " has no series print\n";
+    return 2;
+  }
+  const std::string& seriesArg = args[3];
+  if (seriesArg.empty() || seriesArg.find_first_not_of("0123456789") != std::string::npos) {
+    return usage(err, "SERIES is a number");
+  }
+  Opened opened;
+  if (!openData(dataFile, opened, err)) return 1;
+  const DataFile& data = *opened.data;
+
+  SeriesPrintRequest request;
+  request.edition = edition;
+  request.value = value;
+  request.caption = editionTitle(edition, edition == "I" ? 1 : 0, "");
+  request.series = leadingNumber(seriesArg);
+  request.limits = readSeriesLimits(data, edition, value);
+  request.currentValuePrinting = value + "1";
+  if (request.limits.highestOf(request.series) < 1) {
+    err << "kolvard export: " << args[2] << " of edition " << edition << " has no series "
+        << request.series << "\n";
+    return 2;
+  }
+  const std::filesystem::path directory = args.size() == 5 ? args[4] : ".";
+  ExportProgress progress(nullptr);
+  const SeriesPrintResult result =
+      printSeries(*opened.screen, nullptr, data, request, directory, progress, todayDateText());
+  for (const std::string& file : result.files) out << cp865ToUtf8(file) << "\n";
+  if (!result.ok) {
+    err << "kolvard export: " << cp865ToUtf8(exportFailureText(result.failedFile, result.error))
+        << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int runExportCommand(const std::vector<std::string>& args, const std::filesystem::path& dataFile,
+                     std::ostream& out, std::ostream& err) {
+  if (args.empty()) return usage(err, "say what to export");
+  if (args[0] == "sheet") return exportSheet(args, dataFile, out, err);
+  if (args[0] == "series") return exportSeries(args, dataFile, out, err);
+  return usage(err, "unknown export " + args[0]);
+}
+
+}  // namespace kolvard
