@@ -29,9 +29,18 @@ std::string shownBaseName(std::string_view baseName) {
   return name;
 }
 
+// The directory as the user knows it: its full path, without a trailing separator ("."
+// alone would tell nothing).
 std::string directoryText(const std::filesystem::path& directory) {
-  const std::u8string u8 = directory.u8string();
-  return utf8ToCp865(std::string(u8.begin(), u8.end()));
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::absolute(directory, ec);
+  if (ec) full = directory;
+  full = full.lexically_normal();
+  std::string text;
+  const std::u8string u8 = full.u8string();
+  text.assign(u8.begin(), u8.end());
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return utf8ToCp865(text);
 }
 
 constexpr double kSecondLineY = 385;
