@@ -9,6 +9,7 @@
 #include "data/data_file.hpp"
 #include "print/page_raster.hpp"
 #include "screens/flaws/cliche_record.hpp"
+#include "ui/line_walk.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -74,22 +75,9 @@ struct ItemPlace {
 
 // A one-pixel line with both ends drawn, kept inside the cell's columns.
 void cellLine(PageRaster& raster, const CellSpan& span, int x0, int y0, int x1, int y1) {
-  const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-  int err = dx + dy;
-  for (;;) {
-    if (span.contains(x0, y0)) raster.set(x0, y0, true);
-    if (x0 == x1 && y0 == y1) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x0 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y0 += sy;
-    }
-  }
+  walkLine(x0, y0, x1, y1, [&](int px, int py) {
+    if (span.contains(px, py)) raster.set(px, py, true);
+  });
 }
 
 // An edge mark: the screen's ten wedge lines i = 1..10, drawn at every raster step between

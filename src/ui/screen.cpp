@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "data/data_file.hpp"
+#include "ui/line_walk.hpp"
 #include "ui/system_font.hpp"
 
 namespace kolvard {
@@ -92,22 +93,7 @@ void Screen::lineTo(double x, double y, int colour) {
   int x0 = px(penX_), y0 = px(penY_);
   const int x1 = px(x), y1 = px(y);
   const Rgb c = palette_[colour];
-  const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-  int err = dx + dy;
-  for (;;) {
-    frame_.set(x0, y0, c);
-    if (x0 == x1 && y0 == y1) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x0 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y0 += sy;
-    }
-  }
+  walkLine(x0, y0, x1, y1, [&](int ix, int iy) { frame_.set(ix, iy, c); });
   penX_ = x;
   penY_ = y;
 }

@@ -6,6 +6,7 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "ui/line_walk.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -91,25 +92,12 @@ void drawRun(Screen& screen, const ClichePanelGeometry& g, int y, long long x1, 
 // clipped to the panel interior.
 void drawClippedLine(Screen& screen, const ClichePanelGeometry& g, int x0, int y0, int x1, int y1,
                      int colour) {
-  const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-  int err = dx + dy;
-  for (;;) {
-    if (x0 >= g.interiorLeft() && x0 < g.interiorRight() && y0 >= g.interiorTop() &&
-        y0 < g.interiorBottom()) {
-      screen.setPixel(x0, y0, colour);
+  walkLine(x0, y0, x1, y1, [&](int px, int py) {
+    if (px >= g.interiorLeft() && px < g.interiorRight() && py >= g.interiorTop() &&
+        py < g.interiorBottom()) {
+      screen.setPixel(px, py, colour);
     }
-    if (x0 == x1 && y0 == y1) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x0 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y0 += sy;
-    }
-  }
+  });
 }
 
 // The edge-mark code as compared: "Ø" and "ø" as "O", ASCII letters upper-cased.

@@ -48,10 +48,6 @@ std::string rightTrimmed(std::string text) {
   return text;
 }
 
-bool isIcelandOval(const std::string& value) {
-  return value == "4a" || value == "25a" || value == "50a" || value == "100a";
-}
-
 class FlawScreen {
  public:
   explicit FlawScreen(Session& session)
@@ -374,23 +370,22 @@ void FlawScreen::valueEntry() {
   state_.editorMemory.positionText.clear();
   LineEditorRequest request{
       'V', 305, kEditorOffset, state_.value(), state_.edition(), state_.value(), printing()};
-  const LineEditorResult result = runLineEditor(screen_, session_.display, request);
-  if (result.cancelled) return;
-  const std::string entered = lower(result.text);
-  if (state_.icelandFlag == 1 && isIcelandOval(entered)) {
+  const ValueEntryResult entry =
+      runValueEntry(screen_, session_.display, request, state_.icelandFlag);
+  if (entry.kind == ValueEntryResult::Cancelled) return;
+  if (entry.kind == ValueEntryResult::IcelandOval) {
     // The Icelandic oval values belong to the two-coloured screens, not built yet.
     state_.settings.edition = "T";
-    state_.settings.value = entered;
+    state_.settings.value = entry.value;
     state_.nextScreen = ScreenCode::FrontPage;
     return;
   }
-  const ValueCheckResult check = checkValue(state_.edition(), entered);
-  if (!check.accepted) {
-    message(check.message);
+  if (entry.kind == ValueEntryResult::Rejected) {
+    message(entry.check.message);
     return;
   }
-  state_.settings.value = check.value;
-  state_.cliche = check.startingCliche;
+  state_.settings.value = entry.check.value;
+  state_.cliche = entry.check.startingCliche;
   printingCount_ = leadingNumber(highestPrintingOf(state_.edition(), state_.value()));
   loadTable();
   position() = sheetHasPanes(panes_) ? "A1" : "1";

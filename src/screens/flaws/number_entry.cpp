@@ -300,4 +300,24 @@ ValueCheckResult checkValue(std::string_view edition, std::string_view enteredVa
   return out;
 }
 
+ValueEntryResult runValueEntry(Screen& screen, KeyInput& keys, const LineEditorRequest& request,
+                               int icelandFlag) {
+  ValueEntryResult entry;
+  const LineEditorResult typed = runLineEditor(screen, keys, request);
+  if (typed.cancelled) return entry;
+  std::string value = typed.text;
+  for (char& c : value) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  if (icelandFlag == 1 && (value == "4a" || value == "25a" || value == "50a" || value == "100a")) {
+    entry.kind = ValueEntryResult::IcelandOval;
+    entry.value = value;
+    return entry;
+  }
+  entry.check = checkValue(request.edition, value);
+  entry.kind = entry.check.accepted ? ValueEntryResult::Accepted : ValueEntryResult::Rejected;
+  entry.value = entry.check.value;
+  return entry;
+}
+
 }  // namespace kolvard

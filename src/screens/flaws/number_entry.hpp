@@ -100,4 +100,15 @@ struct ValueCheckResult {
 // failure it shows the message and keeps its previous value and cliché number.
 ValueCheckResult checkValue(std::string_view edition, std::string_view enteredValue);
 
+// A value typed at a screen's "V" key: the line editor, then the value check. The Icelandic
+// oval values ("4a", "25a", "50a", "100a" with the Iceland flag) belong to the two-coloured
+// screens and are handed back as such, unchecked.
+struct ValueEntryResult {
+  enum Kind { Cancelled, IcelandOval, Rejected, Accepted } kind = Cancelled;
+  std::string value;  // in lower case: the oval value, or the accepted value
+  ValueCheckResult check;
+};
+ValueEntryResult runValueEntry(Screen& screen, KeyInput& keys, const LineEditorRequest& request,
+                               int icelandFlag);
+
 }  // namespace kolvard

@@ -31,10 +31,6 @@ std::string lower(std::string text) {
   return text;
 }
 
-bool isIcelandOval(const std::string& value) {
-  return value == "4a" || value == "25a" || value == "50a" || value == "100a";
-}
-
 class SheetScreen {
  public:
   explicit SheetScreen(Session& session)
@@ -238,23 +234,22 @@ void SheetScreen::draw() {
 void SheetScreen::valueEntry() {
   LineEditorRequest request{'V',       370, 0, state_.value(), state_.edition(), state_.value(),
                             printing()};
-  const LineEditorResult result = runLineEditor(screen_, session_.display, request);
-  if (result.cancelled) return;
-  const std::string entered = lower(result.text);
-  if (state_.icelandFlag == 1 && isIcelandOval(entered)) {
+  const ValueEntryResult entry =
+      runValueEntry(screen_, session_.display, request, state_.icelandFlag);
+  if (entry.kind == ValueEntryResult::Cancelled) return;
+  if (entry.kind == ValueEntryResult::IcelandOval) {
     // The Icelandic oval values belong to the two-coloured screens, not built yet.
     state_.settings.edition = "T";
-    state_.settings.value = entered;
+    state_.settings.value = entry.value;
     state_.nextScreen = ScreenCode::FrontPage;
     return;
   }
-  const ValueCheckResult check = checkValue(state_.edition(), entered);
-  if (!check.accepted) {
-    message(check.message);
+  if (entry.kind == ValueEntryResult::Rejected) {
+    message(entry.check.message);
     return;
   }
-  state_.settings.value = check.value;
-  state_.cliche = check.startingCliche;
+  state_.settings.value = entry.check.value;
+  state_.cliche = entry.check.startingCliche;
   state_.sheets.panePair = 0;
   setPrinting("1");
 }
