@@ -91,12 +91,15 @@ TEST(SheetSchema, RepeatedCopies) {
 TEST(SheetSchema, PrintTagsAndFurtherPrintings) {
   EXPECT_EQ(sheetPrintTag("A", "4s", "2-3", 'A'), "#A4s2-3A");
   EXPECT_EQ(sheetPrintTag("V", cp("1ø"), "3", 0), "#V1" + std::string(1, cp865::kOslash) + "3");
-  SheetSchemaPage page;
-  page.edition = "P";
-  page.value = "4s";
-  page.printing = "2";
-  page.panes = 2;
-  page.pane = 1;
+  SheetSchemaPage page{.edition = "P",
+                       .value = "4s",
+                       .printing = "2",
+                       .caption = "",
+                       .panes = 2,
+                       .pane = 1,
+                       .paneCaption = "",
+                       .table = nullptr,
+                       .layout = RepeatLayout::None};
   EXPECT_EQ(sheetSchemaTag(page), "#P4s2B");
   page.panes = 1;
   EXPECT_EQ(sheetSchemaTag(page), "#P4s2");
