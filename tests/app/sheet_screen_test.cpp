@@ -94,6 +94,23 @@ TEST(SheetScreen, PrintingEntriesAndStepsStayInRange) {
                   "\"sheets\": {\"panes\": 2, \"panePair\": 0, \"printingInfo\": true"));
 }
 
+TEST(SheetScreen, NewValues) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  // A value the edition does not have is refused; one it has starts at printing 1.
+  const auto r = runHeadless(dir, "P Down Enter T \"3\" Enter V \"5s\" Enter state:" + a("1.json") +
+                                      " V \"8s\" Enter state:" + a("2.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string one = readFile(dir / "1.json");
+  EXPECT_TRUE(has(one, "\"value\": \"4s\"")) << one;
+  EXPECT_TRUE(has(one, "\"printing\": \"3\""));
+  const std::string two = readFile(dir / "2.json");
+  EXPECT_TRUE(has(two, "\"value\": \"8s\"")) << two;
+  EXPECT_TRUE(has(two, "\"printing\": \"1\""));
+  EXPECT_TRUE(has(two, "\"screen\": \"sheets\""));
+}
+
 TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
   ScratchDir dir;
   dir.addSampleData();

@@ -18,6 +18,7 @@
 #include "screens/flaws/printing_information.hpp"
 #include "screens/flaws/series_print.hpp"
 #include "screens/flaws/sheet_walk.hpp"
+#include "screens/flaws/value_entry.hpp"
 #include "screens/register/register_tables.hpp"
 #include "screens/register/value_text.hpp"
 #include "ui/info_viewer.hpp"
@@ -372,20 +373,7 @@ void FlawScreen::valueEntry() {
       'V', 305, kEditorOffset, state_.value(), state_.edition(), state_.value(), printing()};
   const ValueEntryResult entry =
       runValueEntry(screen_, session_.display, request, state_.icelandFlag);
-  if (entry.kind == ValueEntryResult::Cancelled) return;
-  if (entry.kind == ValueEntryResult::IcelandOval) {
-    // The Icelandic oval values belong to the two-coloured screens, not built yet.
-    state_.settings.edition = "T";
-    state_.settings.value = entry.value;
-    state_.nextScreen = ScreenCode::FrontPage;
-    return;
-  }
-  if (entry.kind == ValueEntryResult::Rejected) {
-    message(entry.check.message);
-    return;
-  }
-  state_.settings.value = entry.check.value;
-  state_.cliche = entry.check.startingCliche;
+  if (!takeValueEntry(state_, screen_, MessageCaller::Flaws, entry)) return;
   printingCount_ = leadingNumber(highestPrintingOf(state_.edition(), state_.value()));
   loadTable();
   position() = sheetHasPanes(panes_) ? "A1" : "1";

@@ -11,6 +11,7 @@
 #include "screens/flaws/number_entry.hpp"
 #include "screens/flaws/printing_information.hpp"
 #include "screens/flaws/sheet_walk.hpp"
+#include "screens/flaws/value_entry.hpp"
 #include "screens/register/register_tables.hpp"
 #include "screens/register/sheet_knowledge.hpp"
 #include "screens/register/sheet_schema.hpp"
@@ -236,20 +237,7 @@ void SheetScreen::valueEntry() {
                             printing()};
   const ValueEntryResult entry =
       runValueEntry(screen_, session_.display, request, state_.icelandFlag);
-  if (entry.kind == ValueEntryResult::Cancelled) return;
-  if (entry.kind == ValueEntryResult::IcelandOval) {
-    // The Icelandic oval values belong to the two-coloured screens, not built yet.
-    state_.settings.edition = "T";
-    state_.settings.value = entry.value;
-    state_.nextScreen = ScreenCode::FrontPage;
-    return;
-  }
-  if (entry.kind == ValueEntryResult::Rejected) {
-    message(entry.check.message);
-    return;
-  }
-  state_.settings.value = entry.check.value;
-  state_.cliche = entry.check.startingCliche;
+  if (!takeValueEntry(state_, screen_, MessageCaller::Sheets, entry)) return;
   state_.sheets.panePair = 0;
   setPrinting("1");
 }
