@@ -26,13 +26,6 @@ int usage(std::ostream& err, const std::string& message) {
   return 2;
 }
 
-std::string lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return text;
-}
-
 bool isEdition(const std::string& e) {
   return e.size() == 1 && std::string("CPLATVMIJ").find(e) != std::string::npos;
 }
@@ -59,7 +52,7 @@ bool openData(const std::filesystem::path& dataFile, Opened& opened, std::ostrea
 // The value as the program holds it (cp865, lower case), or empty with a message.
 std::string checkedValue(const std::string& edition, const std::string& utf8Value,
                          std::ostream& err) {
-  const ValueCheckResult check = checkValue(edition, lower(utf8ToCp865(utf8Value)));
+  const ValueCheckResult check = checkValue(edition, asciiLower(utf8ToCp865(utf8Value)));
   if (!check.accepted) {
     err << "kolvard export: edition " << edition << " has no value " << utf8Value << "\n";
     return {};
@@ -94,7 +87,7 @@ int exportSheet(const std::vector<std::string>& args, const std::filesystem::pat
   if (!openData(dataFile, opened, err)) return 1;
   const DataFile& data = *opened.data;
 
-  const std::string printing = normalisePrintingName(edition, value, lower(args[3]));
+  const std::string printing = normalisePrintingName(edition, value, asciiLower(args[3]));
   const SheetOfPrinting sheet = readSheetOfPrinting(data, edition, value, printing);
   const int panes = std::max(1, sheet.format.panes);
   const int pane = paneArg[0] - 'A';

@@ -10,6 +10,7 @@
 #include "app/stamp_colour.hpp"
 #include "app/value_chain.hpp"
 #include "data/cp865.hpp"
+#include "data/text_fields.hpp"
 #include "ui/info_viewer.hpp"
 #include "ui/run_length_picture.hpp"
 
@@ -38,14 +39,6 @@ PicturePlace valuePicturePlace(std::string_view edition, int zoom) {
     default:
       return {zoom * 47 / 2, roundedQuarter(zoom, 103)};
   }
-}
-
-std::string upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return out;
 }
 
 struct MenuLine {
@@ -155,7 +148,7 @@ void drawFrontPage(Session& session) {
                                                   : "THGR2";
     drawPictureSection(session, first, "T", place.left, place.top, colours.first);
   }
-  const int status = drawPictureSection(session, upper(edition + value), edition, place.left,
+  const int status = drawPictureSection(session, asciiUpper(edition + value), edition, place.left,
                                         place.top, colours.value);
   if (status != kSectionFound) recoverDamagedSettings(session);
   if (state.frontPageDrawn) return;

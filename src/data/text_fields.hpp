@@ -1,6 +1,7 @@
 // Small readers of the fixed-width text fields of data records.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace kolvard {
@@ -11,5 +12,13 @@ std::string_view trimmed(std::string_view text);
 // The decimal number at the start of a text (leading blanks skipped): "10b" gives 10, a text
 // without digits 0. Capped at 1,000,000 so that no field can overflow it.
 int leadingNumber(std::string_view text);
+
+// The text without the blanks and NUL bytes that pad the end of a fixed-width field.
+std::string_view withoutTrailingPadding(std::string_view text);
+
+// The letters A-Z / a-z in lower / upper case; every other byte (the cp865 letters too) as
+// it is.
+std::string asciiLower(std::string_view text);
+std::string asciiUpper(std::string_view text);
 
 }  // namespace kolvard

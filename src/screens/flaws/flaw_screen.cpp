@@ -30,25 +30,6 @@ constexpr double kPanelX = 230;
 constexpr double kLabelBaseY = 61;
 constexpr double kEditorOffset = 120;
 
-std::string upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return text;
-}
-
-std::string lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return text;
-}
-
-std::string rightTrimmed(std::string text) {
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.pop_back();
-  return text;
-}
-
 class FlawScreen {
  public:
   explicit FlawScreen(Session& session)
@@ -309,7 +290,7 @@ void FlawScreen::drawInformationPanel() {
   const SectionRef help = data.findSection(state_.edition() + "INFOF0");
   const auto line = [&](int n) {
     std::string l = infoLine(data, help, n - 1);
-    return rightTrimmed(l.size() > 4 ? l.substr(4, 156) : std::string());
+    return std::string(withoutTrailingPadding(l.size() > 4 ? l.substr(4, 156) : std::string()));
   };
   for (int n = 17; n <= 24; ++n) {
     if (unavailable_ && n <= 20) continue;
@@ -389,7 +370,7 @@ void FlawScreen::printingEntry() {
       'T', 320, kEditorOffset, printing(), state_.edition(), state_.value(), printing()};
   const LineEditorResult result = runLineEditor(screen_, session_.display, request);
   if (result.cancelled) return;
-  const std::string entered = lower(result.text);
+  const std::string entered = asciiLower(result.text);
   const int n = leadingNumber(entered);
   if (n < 1 || n > printingCount_) {
     MessageArgs args;
@@ -416,7 +397,7 @@ void FlawScreen::positionEntry(char first) {
       runLineEditor(screen_, session_.display, request, state_.editorMemory);
   if (result.cancelled) return;
   state_.followCliche.clear();
-  std::string entered = upper(result.text);
+  std::string entered = asciiUpper(result.text);
   if (!result.printingSwitch.empty()) {
     printing() = result.printingSwitch;
     printing() = normalisePrintingName(state_.edition(), state_.value(), printing());

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "data/cp865.hpp"
+#include "data/text_fields.hpp"
 #include "screens/flaws/sheet_walk.hpp"
 #include "ui/key_input.hpp"
 #include "ui/palette.hpp"
@@ -305,10 +306,7 @@ ValueEntryResult runValueEntry(Screen& screen, KeyInput& keys, const LineEditorR
   ValueEntryResult entry;
   const LineEditorResult typed = runLineEditor(screen, keys, request);
   if (typed.cancelled) return entry;
-  std::string value = typed.text;
-  for (char& c : value) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
+  const std::string value = asciiLower(typed.text);
   if (icelandFlag == 1 && (value == "4a" || value == "25a" || value == "50a" || value == "100a")) {
     entry.kind = ValueEntryResult::IcelandOval;
     entry.value = value;

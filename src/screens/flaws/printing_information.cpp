@@ -6,6 +6,7 @@
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "data/inverted_record.hpp"
+#include "data/text_fields.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -24,8 +25,7 @@ void drawPrintingInformation(Screen& screen, const DataFile& file, std::string_v
     if (static_cast<std::int64_t>(ref.start) + 120LL * (i + 1) > ref.end) break;
     const auto stored = file.readBytes(ref.start + 120LL * i, 120);
     if (stored.size() < 120 || stored[0] == 255) break;
-    std::string line = decodeInvertedRecord(stored);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\0')) line.pop_back();
+    const std::string line(withoutTrailingPadding(decodeInvertedRecord(stored)));
     screen.drawGlyphText(line, 321, 416 + 10 * i, GlyphStyle{Font::B, kCentred, 1, 2, 18});
   }
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "data/cp865.hpp"
+#include "data/text_fields.hpp"
 #include "screens/register/register_tables.hpp"
 
 namespace kolvard {
@@ -22,20 +23,6 @@ int number(std::string_view text) {
 
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return text;
-}
-
-std::string upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return text;
 }
 
 bool inList(const RegisterState& reg) {
@@ -115,7 +102,7 @@ bool applyPosition(RegisterState& reg, int set, char first) {
 
 // The value as typed, with the letters that stand for "ø" read as "ø".
 bool storeValue(RegisterState& reg, std::string typed) {
-  typed = normaliseValueKey(lower(std::move(typed)));
+  typed = normaliseValueKey(asciiLower(std::move(typed)));
   if (typed.size() > 4) typed.resize(4);
   if (typed.empty()) return true;
   const char unit = typed.back();
@@ -132,7 +119,7 @@ bool storeValue(RegisterState& reg, std::string typed) {
 }
 
 void storePrinting(RegisterState& reg, std::string typed, bool from) {
-  typed = lower(std::move(typed));
+  typed = asciiLower(std::move(typed));
   if (!typed.empty() && !isDigit(typed.back())) typed.pop_back();
   if (typed.size() > 3) typed.resize(3);
   const int highest = number(reg.highestPrinting);
@@ -234,11 +221,11 @@ bool applyEditBuffer(RegisterState& reg) {
   } else if (reg.cursorRow == 5) {
     accepted = applyPosition(reg, c, buffer[0]);
   } else if (reg.cursorRow == 6) {
-    std::string type = upper(buffer);
+    std::string type = asciiUpper(buffer);
     if (type.size() > 2) type.resize(2);
     reg.criteria[c - 1].type = type;
   } else if (reg.cursorRow == 7) {
-    std::string cliche = upper(buffer);
+    std::string cliche = asciiUpper(buffer);
     if (cliche.size() > 6) cliche.resize(5);
     if (cliche.back() != '.' && !isDigit(cliche.back())) cliche.resize(1);
     reg.criteria[c - 1].cliche = cliche;

@@ -4,14 +4,10 @@
 #include <cstdint>
 
 #include "data/cp865.hpp"
+#include "data/text_fields.hpp"
 
 namespace kolvard {
 namespace {
-
-std::string rightTrimmed(std::string text) {
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.pop_back();
-  return text;
-}
 
 std::string upper(std::string_view text) {
   std::string out(text);
@@ -45,7 +41,7 @@ std::string sheetKnowledgeSectionName(std::string_view edition, std::string_view
 }
 
 std::string paneCaption(std::string_view paneText) {
-  std::string text = rightTrimmed(std::string(paneText));
+  std::string text = std::string(withoutTrailingPadding(paneText));
   if (!text.empty() && text.front() == '?') text.erase(0, 1);
   const auto has = [&](std::string_view part) { return text.find(part) != std::string::npos; };
   const auto starts = [&](std::string_view part) { return text.starts_with(part); };
@@ -66,15 +62,17 @@ SheetKnowledge readSheetKnowledge(const DataFile& file, std::string_view edition
       (static_cast<std::int64_t>(ref.end) - ref.start) / kSheetKnowledgeRecord;
   const std::string opening = "T" + std::string(printing);
   for (std::int64_t n = 0; n < count; ++n) {
-    const std::string record = rightTrimmed(recordAt(file, ref, n, kSheetKnowledgeRecord));
+    const std::string record =
+        std::string(withoutTrailingPadding(recordAt(file, ref, n, kSheetKnowledgeRecord)));
     // "T1" must not open the entry of printing 10: the name ends at a blank or the record end.
     if (!record.starts_with(opening)) continue;
     if (record.size() > opening.size() && record[opening.size()] != ' ') continue;
     knowledge.found = true;
-    knowledge.information = rightTrimmed(recordAt(file, ref, n + 2, kSheetKnowledgeRecord));
+    knowledge.information =
+        std::string(withoutTrailingPadding(recordAt(file, ref, n + 2, kSheetKnowledgeRecord)));
     for (std::size_t pane = 0; pane < 4; ++pane) {
-      const std::string line = rightTrimmed(
-          recordAt(file, ref, n + 4 + static_cast<std::int64_t>(pane), kSheetKnowledgeRecord));
+      const std::string line = std::string(withoutTrailingPadding(
+          recordAt(file, ref, n + 4 + static_cast<std::int64_t>(pane), kSheetKnowledgeRecord)));
       if (line.empty() || line.front() != 'I') continue;
       knowledge.paneTexts[pane] = line.substr(1);
       knowledge.captions[pane] = paneCaption(knowledge.paneTexts[pane]);

@@ -17,8 +17,7 @@ bool isOneOf(std::string_view text, std::initializer_list<std::string_view> list
 }
 
 std::string withoutMarks(std::string_view text) {
-  std::string out(text);
-  while (!out.empty() && (out.back() == ' ' || out.back() == '\0')) out.pop_back();
+  std::string out(withoutTrailingPadding(text));
   if (!out.empty() && out.front() == '?') out.erase(0, 1);
   return out;
 }

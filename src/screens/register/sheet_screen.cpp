@@ -25,13 +25,6 @@ namespace {
 constexpr int kRepeatedColour = 26;
 constexpr int kUncertainFill = 17;
 
-std::string lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return text;
-}
-
 class SheetScreen {
  public:
   explicit SheetScreen(Session& session)
@@ -246,7 +239,7 @@ void SheetScreen::printingEntry() {
   LineEditorRequest request{'T', 385, 0, printing(), state_.edition(), state_.value(), printing()};
   const LineEditorResult result = runLineEditor(screen_, session_.display, request);
   if (result.cancelled) return;
-  const std::string entered = lower(result.text);
+  const std::string entered = asciiLower(result.text);
   const int n = leadingNumber(entered);
   if (n < 1 || n > printingCount_) {
     MessageArgs args;
