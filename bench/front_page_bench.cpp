@@ -3,36 +3,33 @@
 
 #include <string>
 
-#include "app/display.hpp"
-#include "app/front_page.hpp"
-#include "app/session.hpp"
+#include "bench_session.hpp"
 #include "data/data_file.hpp"
-#include "platform/headless/headless_platform.hpp"
+#include "screens/front/front_page.hpp"
 
 namespace kolvard {
-namespace {
 
-const DataFile& sampleData() {
+const DataFile& benchSampleData() {
   static const DataFile data = DataFile::open(KOLVARD_SAMPLE_DATA).value();
   return data;
 }
 
+namespace {
+
+const DataFile& sampleData() {
+  return benchSampleData();
+}
+
 void BM_FullFrontPageDraw(benchmark::State& bench) {
   const int zoom = static_cast<int>(bench.range(0));
-  ProgramState state;
-  state.zoom = zoom;
-  state.settings.edition = "A";
-  state.settings.value = "4s";
-  Screen screen(&sampleData());
-  HeadlessPlatform platform({});
-  Display display(screen, platform);
-  display.ensureWindow(zoom);
-  screen.setUpFonts();
-  Session session{state, sampleData(), display, SettingsPaths{}};
+  BenchSession rig(zoom);
+  rig.state.zoom = zoom;
+  rig.state.selection.restore("A", false, "4s", {"1", "1"}, "1");
   for (auto _ : bench) {
-    state.frontPageDrawn = false;
-    drawFrontPage(session);
-    benchmark::DoNotOptimize(screen.framebuffer().pixels().data());
+    rig.state.frontPageDrawn = false;
+    FrontPage page(rig.session);
+    page.draw();
+    benchmark::DoNotOptimize(rig.screen.framebuffer().pixels().data());
   }
 }
 BENCHMARK(BM_FullFrontPageDraw)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "data/data_file.hpp"
+#include "domain/cliche_record.hpp"
 #include "print/page_raster.hpp"
 #include "print/raster_cliche.hpp"
 #include "print/schema_bitmap.hpp"
 #include "print/sheet_grid.hpp"
-#include "screens/flaws/cliche_record.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {

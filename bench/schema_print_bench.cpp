@@ -9,11 +9,12 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "domain/sheet_knowledge.hpp"
+#include "domain/sheet_schema.hpp"
 #include "print/export_session.hpp"
 #include "print/page_raster.hpp"
-#include "screens/flaws/series_print.hpp"
-#include "screens/register/sheet_knowledge.hpp"
-#include "screens/register/sheet_schema_print.hpp"
+#include "print/series_print.hpp"
+#include "print/sheet_schema_print.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -57,7 +58,7 @@ void BM_SheetSchemaExport(benchmark::State& bench) {
     page.pane = 0;
     page.paneCaption = readSheetKnowledge(data, "V", value, "1").captions[0];
     page.table = &sheet.table;
-    page.layout = sheet.format.layout;
+    page.group = sheet.format.group;
     showExportMessages(&screen, ExportKind::SheetSchema, sheetSchemaTag(page), 1, dir);
     ExportProgress progress(&screen);
     const SchemaExportResult result =

@@ -12,9 +12,8 @@
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "data/inverted_record.hpp"
-#include "screens/register/printing_record_reader.hpp"
-#include "screens/register/register_state.hpp"
-#include "screens/register/search.hpp"
+#include "domain/printing_record_reader.hpp"
+#include "domain/search.hpp"
 
 namespace kolvard {
 namespace {
@@ -94,26 +93,24 @@ void searchAll(benchmark::State& bench, const DataFile* file, bool typed) {
     return;
   }
   const int sets = static_cast<int>(bench.range(0));
-  auto state = std::make_unique<RegisterState>();
-  state->edition = "V";
-  state->value = value;
-  state->fromPrinting = "1";
-  state->toPrinting = "999";
-  state->setsInUse = sets;
+  const SearchScope scope{"V", value, "1", "999"};
+  SearchCriteria criteria;
+  criteria.setsInUse = sets;
   // Untyped: every position, pair or strip is listed (the most lines). Typed: a type on the
   // first stamp and any known type on the others, as a user searches.
   if (typed) {
-    state->criteria[0].type = "7";
-    state->criteria[1].type = "*";
-    state->criteria[2].type = "*";
+    criteria.criteria[0].type = "7";
+    criteria.criteria[1].type = "*";
+    criteria.criteria[2].type = "*";
   }
+  auto list = std::make_unique<SearchList>();
   int printings = 0;
   for (auto _ : bench) {
-    printings = runSearch(*state, *file, nullptr).printingsSearched;
-    benchmark::DoNotOptimize(state->foundCount);
+    printings = runSearch(scope, criteria, *list, *file, nullptr).printingsSearched;
+    benchmark::DoNotOptimize(list->foundCount);
   }
   bench.counters["printings"] = printings;
-  bench.counters["lines"] = state->foundCount;
+  bench.counters["lines"] = list->foundCount;
 }
 
 void BM_SearchSyntheticEveryLine(benchmark::State& bench) {

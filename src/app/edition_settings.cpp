@@ -1,8 +1,7 @@
 #include "app/edition_settings.hpp"
 
-#include <charconv>
-
 #include "app/program_state.hpp"
+#include "app/settings_file.hpp"
 #include "data/cp865.hpp"
 
 namespace kolvard {
@@ -11,7 +10,7 @@ namespace {
 struct EditionDefaults {
   std::string_view edition;
   std::string_view value;  // UTF-8 source text
-  std::string_view secondSelector;
+  std::string_view toPrinting;
   std::string_view levelSelector;
 };
 
@@ -28,12 +27,6 @@ const EditionDefaults& defaultsOf(std::string_view edition) {
   return kDefaults[4];  // "T"
 }
 
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 bool isKnownEdition(std::string_view edition) {
@@ -43,14 +36,10 @@ bool isKnownEdition(std::string_view edition) {
   return false;
 }
 
-bool isIcelandOvalValue(std::string_view value) {
-  return value == "4a" || value == "25a" || value == "50a" || value == "100a";
-}
-
-void resetMarkerStrings(EditionSettings& settings) {
-  for (auto& marker : settings.markers) marker.assign(1, cp865::kMiddleDot);
-  settings.marker(17) = "A";
-  settings.marker(18) = "B";
+void resetCriteria(EditionSettings& settings) {
+  for (auto& criterion : settings.criteria) criterion.assign(1, cp865::kMiddleDot);
+  settings.criterion(17) = "A";
+  settings.criterion(18) = "B";
 }
 
 EditionSettings defaultSettingsFor(std::string_view edition) {
@@ -58,12 +47,12 @@ EditionSettings defaultSettingsFor(std::string_view edition) {
   EditionSettings settings;
   settings.edition = std::string(entry.edition);
   settings.value = cp(entry.value);
-  settings.printing = "1";
-  settings.secondSelector = std::string(entry.secondSelector);
+  settings.fromPrinting = "1";
+  settings.toPrinting = std::string(entry.toPrinting);
   settings.position = "1";
-  settings.furtherSelector = "1";
+  settings.spareSelector = "1";
   settings.viewMode = 2;
-  resetMarkerStrings(settings);
+  resetCriteria(settings);
   return settings;
 }
 
@@ -71,48 +60,19 @@ std::string editionLevelSelectorFor(std::string_view edition) {
   return std::string(defaultsOf(edition).levelSelector);
 }
 
-void applyMissingFileDefaults(ProgramState& state) {
-  state.settings = defaultSettingsFor("T");
-  state.editionSelector = editionLevelSelectorFor("T");
-  state.icelandFlag = 0;
-  state.positionIndex = 1;
-  state.zoom = 3;
-}
-
 void resetToTwoColourDefaults(ProgramState& state) {
   const EditionSettings defaults = defaultSettingsFor("T");
-  EditionSettings& s = state.settings;
-  s.edition = defaults.edition;
-  s.value = defaults.value;
-  s.printing = defaults.printing;
-  s.secondSelector = defaults.secondSelector;
-  s.position = defaults.position;
-  s.furtherSelector = defaults.furtherSelector;
-  s.viewMode = defaults.viewMode;
-  s.markers = defaults.markers;
-  state.editionSelector = editionLevelSelectorFor("T");
-  state.icelandFlag = 0;
-  state.positionIndex = 1;
+  EditionSettings record = recordOfSelection(state);
+  record.edition = defaults.edition;
+  record.value = defaults.value;
+  record.fromPrinting = defaults.fromPrinting;
+  record.toPrinting = defaults.toPrinting;
+  record.position = defaults.position;
+  record.spareSelector = defaults.spareSelector;
+  record.viewMode = defaults.viewMode;
+  record.criteria = defaults.criteria;
+  selectRecord(state, record);
   state.zoom = 3;
-}
-
-int positionNumberFromText(std::string_view text) {
-  text = trimBlanks(text);
-  int offset = 0;
-  int limit = 400;
-  if (!text.empty() && text.front() >= 'A' && text.front() <= 'D') {
-    offset = (text.front() - 'A') * 100;
-    limit = 100;
-    text = trimBlanks(text.substr(1));
-  }
-  if (text.empty() || text.size() > 3) return 1;
-  for (char ch : text) {
-    if (ch < '0' || ch > '9') return 1;
-  }
-  int number = 0;
-  std::from_chars(text.data(), text.data() + text.size(), number);
-  if (number < 1 || number > limit) return 1;
-  return offset + number;
 }
 
 }  // namespace kolvard

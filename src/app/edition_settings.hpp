@@ -1,6 +1,8 @@
 // One edition's settings record: the user's last choices for that edition, 29 fields in the
-// order of the settings file. Fields 7-29 belong to the screens, which read and change them;
-// the application shell only stores and restores them.
+// order of the settings file. Fields 1-5 are the current selection's, 8-16 and 29 the
+// register's criteria and include switch; the rest are kept for the screens still to come
+// (the two-coloured register fills all fifteen criteria fields 8-22), stored and restored as
+// they are.
 #pragma once
 
 #include <array>
@@ -12,23 +14,26 @@ namespace kolvard {
 struct ProgramState;
 
 struct EditionSettings {
-  std::string edition = "T";            // 1  edition letter
-  std::string value = "2s";             // 2  value (cp865, e.g. "10\x9b" for 10ø)
-  std::string printing = "1";           // 3  printing selector
-  std::string secondSelector = "3";     // 4  second selector
-  std::string position = "1";           // 5  sheet position: "A"n, "B"n or a bare number
-  std::string furtherSelector = "1";    // 6  a further selector
-  int viewMode = 2;                     // 7  1..3
-  std::array<std::string, 15> markers;  // 8-22: markers[i] is field 8 + i
-  int field23 = 0;                      // 23
-  std::string field24;                  // 24
-  std::string field25;                  // 25
-  std::array<int, 4> flags{};           // 26-29: flags[3] (field 29) is the register's Incl./Excl.
+  std::string edition = "T";             // 1  edition letter
+  std::string value = "2s";              // 2  value (cp865, e.g. "10\x9b" for 10ø)
+  std::string fromPrinting = "1";        // 3  the printing shown, the register's from printing
+  std::string toPrinting = "3";          // 4  the register's to printing
+  std::string position = "1";            // 5  sheet position: "A"n, "B"n or a bare number
+  std::string spareSelector = "1";       // 6  kept as it is; no screen reads it yet
+  int viewMode = 2;                      // 7  1..3
+  std::array<std::string, 15> criteria;  // 8-22: criteria[i] is field 8 + i
+  int spareNumber = 0;                   // 23 kept as it is
+  std::string spareText1;                // 24 kept as it is
+  std::string spareText2;                // 25 kept as it is
+  int spareFlag = 0;                     // 26 kept as it is
+  std::array<int, 2> setOnLoad{};        // 27, 28: 1 after every load
+  int includeUndetermined = 0;           // 29 the register's Incl./Excl.: 1 include
 
-  // Field n (8..22) of the marker strings.
-  std::string& marker(int field) { return markers[static_cast<std::size_t>(field - 8)]; }
-  const std::string& marker(int field) const {
-    return markers[static_cast<std::size_t>(field - 8)];
+  // Field n (8..22) of the criteria strings: for the register, set k (1..3) has its position
+  // in field 5 + 3k, its type in 6 + 3k and its cliché in 7 + 3k.
+  std::string& criterion(int field) { return criteria[static_cast<std::size_t>(field - 8)]; }
+  const std::string& criterion(int field) const {
+    return criteria[static_cast<std::size_t>(field - 8)];
   }
 
   bool operator==(const EditionSettings&) const = default;
@@ -38,32 +43,21 @@ struct EditionSettings {
 // "R" and "K".
 bool isKnownEdition(std::string_view edition);
 
-// The Iceland oval values "4a", "25a", "50a" and "100a", run as edition "T" with the Iceland flag.
-bool isIcelandOvalValue(std::string_view value);
-
-// The record an edition starts with when it has none: its value, second selector, fields 3, 5
-// and 6 "1", view mode 2, marker strings "·" except fields 17 and 18 ("A", "B"); fields 23-29
-// zero or empty. An empty or unknown letter gives the record of "T".
+// The record an edition starts with when it has none: its value and to printing, fields 3, 5
+// and 6 "1", view mode 2, criteria "·" except fields 17 and 18 ("A", "B"); fields 23-29 zero
+// or empty. An empty or unknown letter gives the record of "T".
 EditionSettings defaultSettingsFor(std::string_view edition);
 
 // The edition-level selector (not kept in the settings file): "9" for "T", "7" for "L" and "K",
 // and so on; "9" (that of "T") for an empty or unknown letter.
 std::string editionLevelSelectorFor(std::string_view edition);
 
-// Sets the marker strings 8-22 to "·", fields 17 and 18 to "A" and "B".
-void resetMarkerStrings(EditionSettings& settings);
-
-// The state of a first start without a settings file: edition "T" with its defaults, zoom 3.
-void applyMissingFileDefaults(ProgramState& state);
+// Sets the criteria 8-22 to "·", fields 17 and 18 to "A" and "B".
+void resetCriteria(EditionSettings& settings);
 
 // The recovery when the settings turned out to be damaged (the stamp picture of the edition and
-// value does not exist): edition "T", value "2s", fields 3-7 and the markers as for a missing
-// file, edition-level selector "9", zoom 3, no Iceland flag. Fields 23-29 are left as they are.
+// value does not exist): edition "T", value "2s", fields 3-7 and the criteria as for a missing
+// file, zoom 3, no Iceland flag. Fields 23-29 are left as they are.
 void resetToTwoColourDefaults(ProgramState& state);
-
-// The position index 1..400 of a sheet position text: "A"n gives n, "B"n n + 100, "C"n n + 200,
-// "D"n n + 300 (n 1..100), a bare number 1..400 itself. Surrounding blanks are ignored; any
-// other text gives 1.
-int positionNumberFromText(std::string_view text);
 
 }  // namespace kolvard

@@ -2,20 +2,20 @@
 
 #include <memory>
 
-#include "app/edition_title.hpp"
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "data/text_fields.hpp"
+#include "domain/cliche_numbers.hpp"
+#include "domain/edition_names.hpp"
+#include "domain/sheet_knowledge.hpp"
+#include "domain/sheet_schema.hpp"
+#include "domain/sheet_walk.hpp"
+#include "domain/value_tables.hpp"
+#include "domain/value_text.hpp"
 #include "print/export_session.hpp"
+#include "print/series_print.hpp"
 #include "print/sheet_grid.hpp"
-#include "screens/flaws/cliche_numbers.hpp"
-#include "screens/flaws/number_entry.hpp"
-#include "screens/flaws/series_print.hpp"
-#include "screens/flaws/sheet_walk.hpp"
-#include "screens/register/register_tables.hpp"
-#include "screens/register/sheet_knowledge.hpp"
-#include "screens/register/sheet_schema_print.hpp"
-#include "screens/register/value_text.hpp"
+#include "print/sheet_schema_print.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -106,7 +106,7 @@ int exportSheet(const std::vector<std::string>& args, const std::filesystem::pat
   page.pane = pane;
   page.paneCaption = knowledge.captions[static_cast<std::size_t>(pane)];
   page.table = &sheet.table;
-  page.layout = sheet.format.layout;
+  page.group = sheet.format.group;
   const std::filesystem::path directory = args.size() == 6 ? args[5] : ".";
   ExportProgress progress(nullptr);
   const SchemaExportResult result =

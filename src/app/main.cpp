@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/display.hpp"
 #include "app/export_command.hpp"
 #include "app/main_cycle.hpp"
 #include "app/state_dump.hpp"
+#include "domain/version.hpp"
 #include "platform/headless/headless_platform.hpp"
 #ifdef KOLVARD_HAVE_SDL
 #include "platform/sdl/sdl_platform.hpp"

@@ -5,12 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "app/display.hpp"
-#include "app/edition_title.hpp"
-#include "app/front_page.hpp"
-#include "app/screen_dispatch.hpp"
-#include "app/session.hpp"
+#include "app/platform_display.hpp"
+#include "app/screen_table.hpp"
 #include "data/cp865.hpp"
+#include "domain/edition_names.hpp"
+#include "screens/front/front_page.hpp"
 
 namespace kolvard {
 namespace {
@@ -37,13 +36,30 @@ SectionRef lookup(const DataFile& data, const std::string& name) {
   return ref;
 }
 
+// The settings file as the front page uses it.
+class SettingsFileStore final : public SettingsStore {
+ public:
+  SettingsFileStore(ProgramState& state, const SettingsPaths& paths)
+      : state_(state), paths_(paths) {}
+  void loadEdition(std::string_view edition) override { loadSettings(state_, edition, paths_); }
+  void save() override { saveSettings(state_, paths_); }
+  void discardDamaged() override {
+    deleteSettingsFile(paths_);
+    resetToTwoColourDefaults(state_);
+  }
+
+ private:
+  ProgramState& state_;
+  const SettingsPaths& paths_;
+};
+
 }  // namespace
 
-void locateEditionSections(ProgramState& state, const DataFile& data) {
+void locateEditionSections(SharedState& state, const DataFile& data) {
   const std::string& e = state.edition();
   EditionSections& s = state.sections;
   s.generalInfo = lookup(data, "AINFOF1");
-  s.editionInfo = lookup(data, state.icelandFlag == 1 ? std::string("IINFOF2") : e + "INFOF2");
+  s.editionInfo = lookup(data, state.selection.iceland() ? std::string("IINFOF2") : e + "INFOF2");
   s.wholeSheets = lookup(data, e + "HELARK");
   state.printingCounts.fill(0);
   const SectionRef counts = lookup(data, e + "RFANTAL");
@@ -76,30 +92,27 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
   }
 
   Screen screen(&*data);
-  Display display(screen, platform);
-  Session session{state, *data, display, paths.settings, paths.outputDirectory};
+  PlatformDisplay display(screen, platform);
+  SettingsFileStore settings(state, paths.settings);
+  Session session{state, *data, display, settings, paths.outputDirectory};
   state.frontPageDrawn = false;
   try {
     for (;;) {
       saveSettings(state, paths.settings);
       locateEditionSections(state, *data);
-      state.caption = editionTitle(state.edition(), state.icelandFlag, state.caption);
+      state.caption =
+          editionTitle(state.edition(), state.selection.iceland() ? 1 : 0, state.caption);
       if (state.openSheetsPending) {
         state.openSheetsPending = false;
-        state.nextScreen = ScreenCode::Sheets;
-        runScreens(session);
+        runScreens(session, state, ScreenCode::Sheets);
       }
       if (display.ensureWindow(state.zoom)) state.frontPageDrawn = false;
       screen.setUpFonts();
-      switch (runFrontPage(session)) {
-        case FrontPageAction::NextCycle:
-          break;
-        case FrontPageAction::OpenScreen:
-          runScreens(session);
-          break;
-        case FrontPageAction::Quit:
-          return 0;
-      }
+      state.screenName = "front";
+      FrontPage front(session);
+      const ScreenCode next = runScreenPage(front, display);
+      if (next == ScreenCode::End) return 0;
+      if (next != ScreenCode::FrontPage) runScreens(session, state, next);
     }
   } catch (const WindowClosed&) {
     return 0;

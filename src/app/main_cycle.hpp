@@ -29,6 +29,6 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
 
 // The sections of the current edition, located at the top of every main cycle, and the
 // printing counts.
-void locateEditionSections(ProgramState& state, const DataFile& data);
+void locateEditionSections(SharedState& state, const DataFile& data);
 
 }  // namespace kolvard

@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "domain/value_tables.hpp"
+
 #if __has_include(<unistd.h>)
 #include <unistd.h>
 #define KOLVARD_HAVE_FSYNC 1
@@ -131,24 +133,26 @@ std::optional<EditionSettings> readRecord(LineReader& reader) {
   EditionSettings s;
   s.edition = head->front().text;
   s.value = f[0].text;
-  s.printing = f[1].text;
-  s.secondSelector = f[2].text;
+  s.fromPrinting = f[1].text;
+  s.toPrinting = f[2].text;
   s.position = f[3].text;
-  s.furtherSelector = f[4].text;
+  s.spareSelector = f[4].text;
   const auto viewMode = parseNumber(f[5]);
   if (!viewMode) return std::nullopt;
   s.viewMode = *viewMode;
-  for (std::size_t i = 0; i < s.markers.size(); ++i) s.markers[i] = f[6 + i].text;
-  const auto field23 = parseNumber(f[21]);
-  if (!field23) return std::nullopt;
-  s.field23 = *field23;
-  s.field24 = f[22].text;
-  s.field25 = f[23].text;
-  for (std::size_t i = 0; i < s.flags.size(); ++i) {
-    const auto flag = parseNumber(f[24 + i]);
-    if (!flag) return std::nullopt;
-    s.flags[i] = *flag;
-  }
+  for (std::size_t i = 0; i < s.criteria.size(); ++i) s.criteria[i] = f[6 + i].text;
+  s.spareText1 = f[22].text;
+  s.spareText2 = f[23].text;
+  const auto spareNumber = parseNumber(f[21]);
+  const auto spareFlag = parseNumber(f[24]);
+  const auto setOnLoad1 = parseNumber(f[25]);
+  const auto setOnLoad2 = parseNumber(f[26]);
+  const auto include = parseNumber(f[27]);
+  if (!spareNumber || !spareFlag || !setOnLoad1 || !setOnLoad2 || !include) return std::nullopt;
+  s.spareNumber = *spareNumber;
+  s.spareFlag = *spareFlag;
+  s.setOnLoad = {*setOnLoad1, *setOnLoad2};
+  s.includeUndetermined = *include;
   return s;
 }
 
@@ -177,16 +181,18 @@ void appendRecord(std::string& out, const EditionSettings& s) {
     out.push_back(',');
   };
   str(s.value);
-  str(s.printing);
-  str(s.secondSelector);
+  str(s.fromPrinting);
+  str(s.toPrinting);
   str(s.position);
-  str(s.furtherSelector);
+  str(s.spareSelector);
   num(s.viewMode);
-  for (const auto& marker : s.markers) str(marker);
-  num(s.field23);
-  str(s.field24);
-  str(s.field25);
-  for (int flag : s.flags) num(flag);
+  for (const auto& criterion : s.criteria) str(criterion);
+  num(s.spareNumber);
+  str(s.spareText1);
+  str(s.spareText2);
+  num(s.spareFlag);
+  for (int flag : s.setOnLoad) num(flag);
+  num(s.includeUndetermined);
   out.back() = '\r';
   out += "\n";
 }
@@ -235,29 +241,63 @@ bool writeThroughScratch(const SettingsPaths& paths, const std::string& content)
 // Takes a record into the state, with the rules every load applies.
 void takeRecord(ProgramState& state, EditionSettings record) {
   if (record.viewMode < 1 || record.viewMode > 3) record.viewMode = 1;
-  record.flags[1] = 1;  // fields 27 and 28
-  record.flags[2] = 1;
-  state.icelandFlag = record.edition == "I" ? 1 : 0;
-  if (record.edition == "I" && isIcelandOvalValue(record.value)) {
-    record.edition = "T";
-    resetMarkerStrings(record);
-  }
-  state.positionIndex = positionNumberFromText(record.position);
-  state.editionSelector = editionLevelSelectorFor(record.edition);
-  state.settings = std::move(record);
+  record.setOnLoad = {1, 1};  // fields 27 and 28
+  selectRecord(state, record);
 }
 
 // The defaults of an edition for fields 1-22; fields 23-29 from `rest`.
 EditionSettings defaultsKeepingRest(std::string_view edition, const EditionSettings& rest) {
   EditionSettings record = defaultSettingsFor(edition);
-  record.field23 = rest.field23;
-  record.field24 = rest.field24;
-  record.field25 = rest.field25;
-  record.flags = rest.flags;
+  record.spareNumber = rest.spareNumber;
+  record.spareText1 = rest.spareText1;
+  record.spareText2 = rest.spareText2;
+  record.spareFlag = rest.spareFlag;
+  record.setOnLoad = rest.setOnLoad;
+  record.includeUndetermined = rest.includeUndetermined;
   return record;
 }
 
 }  // namespace
+
+EditionSettings recordOfSelection(const ProgramState& state) {
+  EditionSettings record = state.settings;
+  const Selection& s = state.selection;
+  record.edition = s.edition();
+  record.value = s.value();
+  record.fromPrinting = s.printings().from;
+  record.toPrinting = s.printings().to;
+  record.position = s.position();
+  for (int k = 0; k < 3; ++k) {
+    const CriteriaSet& set = state.reg.criteria[static_cast<std::size_t>(k)];
+    record.criterion(8 + 3 * k) = set.position;
+    record.criterion(9 + 3 * k) = set.type;
+    record.criterion(10 + 3 * k) = set.cliche;
+  }
+  // Any number other than 1 reads as exclude: it is kept until the switch says otherwise.
+  if ((record.includeUndetermined == 1) != state.reg.includeUndetermined) {
+    record.includeUndetermined = state.reg.includeUndetermined ? 1 : 0;
+  }
+  return record;
+}
+
+void selectRecord(ProgramState& state, const EditionSettings& record) {
+  EditionSettings taken = record;
+  const bool iceland = taken.edition == "I";
+  if (iceland && isIcelandOvalValue(taken.value)) {
+    taken.edition = "T";
+    resetCriteria(taken);
+  }
+  state.settings = taken;
+  state.selection.restore(taken.edition, iceland, taken.value,
+                          PrintingRange{taken.fromPrinting, taken.toPrinting}, taken.position);
+  for (int k = 0; k < 3; ++k) {
+    CriteriaSet& set = state.reg.criteria[static_cast<std::size_t>(k)];
+    set.position = taken.criterion(8 + 3 * k);
+    set.type = taken.criterion(9 + 3 * k);
+    set.cliche = taken.criterion(10 + 3 * k);
+  }
+  state.reg.includeUndetermined = taken.includeUndetermined == 1;
+}
 
 void loadSettings(ProgramState& state, std::string_view edition, const SettingsPaths& paths) {
   const auto data = readFile(paths.file);
@@ -265,8 +305,9 @@ void loadSettings(ProgramState& state, std::string_view edition, const SettingsP
   const auto zoom = data ? readZoom(reader) : std::nullopt;
   if (!zoom) {
     if (edition.empty()) {
-      applyMissingFileDefaults(state);
-      takeRecord(state, state.settings);
+      // A first start: the two-coloured edition at zoom 3.
+      state.zoom = 3;
+      takeRecord(state, defaultSettingsFor("T"));
     } else {
       takeRecord(state, defaultsKeepingRest(edition, state.settings));
     }
@@ -288,6 +329,7 @@ void loadSettings(ProgramState& state, std::string_view edition, const SettingsP
 }
 
 bool saveSettings(ProgramState& state, const SettingsPaths& paths) {
+  state.settings = recordOfSelection(state);
   EditionSettings current = state.settings;
   if (current.edition == "T" && isIcelandOvalValue(current.value)) current.edition = "I";
 

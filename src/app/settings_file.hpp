@@ -24,20 +24,30 @@ struct SettingsPaths {
   std::filesystem::path scratch{"KOL703.XXX"};
 };
 
-// Restores the record of `edition` (or the first record when empty) into state: zoom, settings,
-// icelandFlag, positionIndex, editionSelector. Falls back to defaults: without a readable file
-// the missing-file defaults (for an asked edition: its defaults, the zoom kept); an edition
-// without a record gets its defaults for fields 1-22, fields 23-29 keeping the last record read.
-// Afterwards fields 27 and 28 are 1, the view mode is 1..3, and "I" with an oval value is held
-// as "T" with the Iceland flag and fresh marker strings.
+// Restores the record of `edition` (or the first record when empty) into state: the zoom, the
+// record (state.settings), the current selection and the register's criteria. Falls back to
+// defaults: without a readable file the missing-file defaults (edition "T", zoom 3; for an
+// asked edition: its defaults, the zoom kept); an edition without a record gets its defaults
+// for fields 1-22, fields 23-29 keeping the last record read. Afterwards fields 27 and 28 are
+// 1, the view mode is 1..3, and "I" with an oval value is held as "T" with the Iceland flag and
+// fresh criteria.
 void loadSettings(ProgramState& state, std::string_view edition, const SettingsPaths& paths = {});
 
-// Rewrites the settings file: zoom, the current record first (the Iceland oval values under
-// "I"), then every other edition's latest record from the previous file (exactly one record per
-// edition). The new content goes to the scratch file, which is flushed and closed, then renamed
-// over the settings file. Returns false when that did not work; the old settings file then stays
-// as it was. Limits state.zoom to 2..4 (else 3) afterwards, whether or not the write worked.
+// Rewrites the settings file: zoom, the current record (recordOfSelection; the Iceland oval
+// values under "I"), then every other edition's latest record from the previous file (exactly
+// one record per edition). The new content goes to the scratch file, which is flushed and
+// closed, then renamed over the settings file. Returns false when that did not work; the old
+// settings file then stays as it was. Limits state.zoom to 2..4 (else 3) afterwards, whether or
+// not the write worked.
 bool saveSettings(ProgramState& state, const SettingsPaths& paths = {});
+
+// The current record: state.settings with the selection's fields 1-5 and the register's
+// criteria and include switch (fields 8-16 and 29) filled in.
+EditionSettings recordOfSelection(const ProgramState& state);
+
+// A record taken into the state: state.settings, the selection (the Iceland flag for "I") and
+// the register's criteria and include switch.
+void selectRecord(ProgramState& state, const EditionSettings& record);
 
 // Deletes the settings file (the damaged-settings recovery); no error when it does not exist.
 void deleteSettingsFile(const SettingsPaths& paths = {});

@@ -3,15 +3,11 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "app/program_state.hpp"
 
 namespace kolvard {
 
 std::string stateDumpJson(const ProgramState& state);
-
-// A JSON string literal of a cp865 text.
-std::string jsonString(std::string_view cp865Text);
 
 }  // namespace kolvard

@@ -24,14 +24,14 @@ TaggedRecord TaggedRecord::readFromSection(const DataFile& file, const SectionRe
   return readAt(file, ref.start, ref.length());
 }
 
-std::optional<std::string> TaggedRecord::field(char tag) const {
+std::optional<std::string> TaggedRecord::field(char tag, std::size_t minimum) const {
   const std::string marker = kMarkerStart + tag;
   const auto at = text_.find(marker);
   if (at == std::string::npos) return std::nullopt;
   const std::size_t begin = at + marker.size();
   const auto next = text_.find(kMarkerStart, begin);
   const std::string content = text_.substr(begin, next - begin);
-  if (content.size() < 2) return std::nullopt;
+  if (content.size() < minimum) return std::nullopt;
   return content;
 }
 

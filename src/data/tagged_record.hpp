@@ -26,8 +26,9 @@ class TaggedRecord {
   static TaggedRecord readFromSection(const DataFile& file, const SectionRef& ref);
   static TaggedRecord readAt(const DataFile& file, std::int64_t position, std::int64_t limit);
 
-  // The content of the first field with this tag, if present.
-  std::optional<std::string> field(char tag) const;
+  // The content of the first field with this tag, if present (holding at least `minimum`
+  // characters).
+  std::optional<std::string> field(char tag, std::size_t minimum = 2) const;
   const std::string& text() const { return text_; }
 
  private:

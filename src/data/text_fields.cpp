@@ -18,8 +18,36 @@ int leadingNumber(std::string_view text) {
   return n;
 }
 
+double leadingDecimal(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  double sign = 1;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    if (text[i] == '-') sign = -1;
+    ++i;
+  }
+  double value = 0;
+  int digits = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (digits++ < 12) value = value * 10 + (text[i] - '0');
+  }
+  if (i < text.size() && text[i] == '.') {
+    double scale = 0.1;
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+      value += scale * (text[i] - '0');
+      scale /= 10;
+    }
+  }
+  return sign * value;
+}
+
 std::string_view withoutTrailingPadding(std::string_view text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view withoutTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
 }
 

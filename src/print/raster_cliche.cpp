@@ -7,8 +7,8 @@
 #include <span>
 
 #include "data/data_file.hpp"
+#include "domain/cliche_record.hpp"
 #include "print/page_raster.hpp"
-#include "screens/flaws/cliche_record.hpp"
 #include "ui/line_walk.hpp"
 #include "ui/screen.hpp"
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/cp865.hpp"
+#include "domain/version.hpp"
 #include "print/page_raster.hpp"
 #include "ui/screen.hpp"
 
@@ -86,13 +87,9 @@ std::string todayDateText() {
   return pageDateText(local);
 }
 
-std::string pageBannerText() {
-  return std::string("KOLVARD Version ") + KOLVARD_VERSION_TEXT;
-}
-
 void drawSheetSchemaFooter(Screen& screen, std::string_view date) {
   screen.drawGlyphText(printedText(date), 4579, 6298, page120(kToRight));
-  screen.drawGlyphText(pageBannerText(), 13, 6600, page120(kFromLeft));
+  screen.drawGlyphText(versionBanner(), 13, 6600, page120(kFromLeft));
 }
 
 void drawSeriesPageFooter(Screen& screen, std::string_view heading, std::string_view seriesText,
@@ -101,7 +98,7 @@ void drawSeriesPageFooter(Screen& screen, std::string_view heading, std::string_
   screen.drawGlyphText(cp("Klichéfejl") + std::string(seriesText) + " - Serie", 4580, 80,
                        page200(kToRight));
   screen.drawGlyphText(printedText(date), 4579, 166, page120(kToRight));
-  screen.drawGlyphText(pageBannerText(), 13, 6600, page120(kFromLeft));
+  screen.drawGlyphText(versionBanner(), 13, 6600, page120(kFromLeft));
 }
 
 }  // namespace kolvard

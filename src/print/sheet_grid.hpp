@@ -20,9 +20,6 @@ std::string pageDateText(const std::tm& date);
 // Today's date text, from the local clock.
 std::string todayDateText();
 
-// The version banner printed at the foot of every page: "KOLVARD Version 7.03".
-std::string pageBannerText();
-
 // Sheet schema: "Udskrevet " + date ending at (4579, 6298); the banner at (13, 6600).
 // Glyph text goes through the screen's page fonts into the raster, which must be the
 // screen's raster sink.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "data/cp865.hpp"
+#include "data/text_fields.hpp"
 
 namespace kolvard {
 
@@ -20,6 +21,12 @@ std::string infoLine(const DataFile& file, const SectionRef& text, int line) {
   const auto bytes =
       file.readBytes(start, std::min<std::int64_t>(kInfoLineLength, text.end - start));
   return std::string(bytes.begin(), bytes.end());
+}
+
+std::string infoTextLine(const DataFile& file, const SectionRef& text, int line) {
+  const std::string whole = infoLine(file, text, line);
+  if (whole.size() <= 4) return {};
+  return std::string(withoutTrailingPadding(std::string_view(whole).substr(4, 156)));
 }
 
 void drawInformationPage(Screen& screen, const DataFile& file, const SectionRef& text,

@@ -30,6 +30,10 @@ int viewerMaxTop(const SectionRef& text);
 // Line n of a text section (160 bytes, or fewer/none where the section or file ends).
 std::string infoLine(const DataFile& file, const SectionRef& text, int line);
 
+// Line n of a text section as the screens' help lines show it: from its fifth character, at
+// most 156 characters, without trailing padding.
+std::string infoTextLine(const DataFile& file, const SectionRef& text, int line);
+
 // Draws one page of the viewer at `state.topLine`.
 void drawInformationPage(Screen& screen, const DataFile& file, const SectionRef& text,
                          const ViewerState& state);

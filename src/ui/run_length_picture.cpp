@@ -2,34 +2,16 @@
 
 #include <cmath>
 
+#include "data/run_length_rows.hpp"
+
 namespace kolvard {
 
 std::vector<PictureRow> decodeRunLengthPicture(std::span<const std::uint8_t> section, int rows) {
   std::vector<PictureRow> out;
-  if (rows <= 0) return out;
-  out.reserve(static_cast<std::size_t>(rows));
-  std::size_t pos = 1;  // the first byte is not used
-  for (int r = 0; r < rows && pos < section.size(); ++r) {
-    const std::size_t n = section[pos++];
-    const std::size_t end = std::min(section.size(), pos + n);
-    PictureRow row;
-    int base = 0;
-    int pending = -1;
-    for (; pos < end; ++pos) {
-      const std::uint8_t b = section[pos];
-      if (b == 255) {
-        base += 255;
-        continue;
-      }
-      const int column = base + b;
-      if (pending < 0) {
-        pending = column;
-      } else {
-        row.runs.emplace_back(pending, column);
-        pending = -1;
-      }
-    }
-    out.push_back(std::move(row));
+  if (section.empty()) return out;
+  // The first byte is not used.
+  for (RunLengthRow& row : decodeRunLengthRows(section.subspan(1), rows)) {
+    out.push_back(PictureRow{std::move(row)});
   }
   return out;
 }

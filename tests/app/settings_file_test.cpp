@@ -15,6 +15,7 @@
 #include "app/edition_settings.hpp"
 #include "app/program_state.hpp"
 #include "data/cp865.hpp"
+#include "domain/value_tables.hpp"
 
 namespace kolvard {
 namespace {
@@ -69,8 +70,8 @@ class SettingsFileTest : public ::testing::Test {
   void saveAs(std::string_view edition, std::string_view value, std::string_view position) {
     ProgramState state;
     loadSettings(state, edition, paths_);
-    state.settings.value = std::string(value);
-    state.settings.position = std::string(position);
+    state.selection.setValue(std::string(value));
+    state.selection.setPosition(std::string(position));
     ASSERT_TRUE(saveSettings(state, paths_));
   }
 
@@ -88,13 +89,14 @@ std::string recordLine(const std::string& value, const std::string& position, in
 
 void expectTwoColourDefaults(const ProgramState& state) {
   EditionSettings expected = defaultSettingsFor("T");
-  expected.flags = {0, 1, 1, 0};
+  expected.setOnLoad = {1, 1};
   EXPECT_EQ(state.settings, expected);
-  EXPECT_EQ(state.settings.value + state.settings.secondSelector, "2s3");
-  EXPECT_EQ(state.editionSelector, "9");
+  EXPECT_EQ(recordOfSelection(state), expected);
+  EXPECT_EQ(state.settings.value + state.settings.toPrinting, "2s3");
+  EXPECT_EQ(state.editionSelector(), "9");
   EXPECT_EQ(state.zoom, 3);
-  EXPECT_EQ(state.icelandFlag, 0);
-  EXPECT_EQ(state.positionIndex, 1);
+  EXPECT_FALSE(state.selection.iceland());
+  EXPECT_EQ(state.selection.positionIndex(), 1);
 }
 
 TEST_F(SettingsFileTest, StartWithoutFileGivesTwoColourDefaultsAndFirstSaveCreatesIt) {
@@ -121,31 +123,37 @@ TEST_F(SettingsFileTest, StartWithoutFileGivesTwoColourDefaultsAndFirstSaveCreat
 
 TEST_F(SettingsFileTest, RoundTripKeepsEveryFieldByteForByte) {
   ProgramState state;
-  EditionSettings& s = state.settings;
+  EditionSettings s;
   s.edition = "V";
   s.value = cp("10ø");
-  s.printing = "14b";
-  s.secondSelector = "6";
+  s.fromPrinting = "14b";
+  s.toPrinting = "6";
   s.position = "B17";
-  s.furtherSelector = "2";
+  s.spareSelector = "2";
   s.viewMode = 3;
-  for (int field = 8; field <= 22; ++field) s.marker(field) = cp("æøå") + std::to_string(field);
-  s.marker(9) = "say \"hi\", then";  // quotes and commas inside a string
-  s.marker(10) = "";
-  s.marker(11) = std::string("\r\n\x18\x19\xff", 5);
-  s.field23 = -42;
-  s.field24 = cp("ÆØÅ é");
-  s.field25 = "12.5";
-  s.flags = {7, 1, 1, -1};
+  for (int field = 8; field <= 22; ++field) {
+    s.criterion(field) = cp("æøå") + std::to_string(field);
+  }
+  s.criterion(9) = "say \"hi\", then";  // quotes and commas inside a string
+  s.criterion(10) = "";
+  s.criterion(11) = std::string("\r\n\x18\x19\xff", 5);
+  s.spareNumber = -42;
+  s.spareText1 = cp("ÆØÅ é");
+  s.spareText2 = "12.5";
+  s.spareFlag = 7;
+  s.setOnLoad = {1, 1};
+  s.includeUndetermined = -1;
+  selectRecord(state, s);
   state.zoom = 4;
   ASSERT_TRUE(saveSettings(state, paths_));
 
   const ProgramState back = loaded();
   EXPECT_EQ(back.settings, s);
+  EXPECT_EQ(recordOfSelection(back), s);
   EXPECT_EQ(back.zoom, 4);
-  EXPECT_EQ(back.positionIndex, 117);
-  EXPECT_EQ(back.editionSelector, "6");
-  EXPECT_EQ(back.icelandFlag, 0);
+  EXPECT_EQ(back.selection.positionIndex(), 117);
+  EXPECT_EQ(back.editionSelector(), "6");
+  EXPECT_FALSE(back.selection.iceland());
 }
 
 TEST_F(SettingsFileTest, LoadAppliesPositionViewModeAndFlagRules) {
@@ -160,26 +168,28 @@ TEST_F(SettingsFileTest, LoadAppliesPositionViewModeAndFlagRules) {
   for (const Case& c : cases) {
     writeFile("3\r\n\"P\"\r\n" + recordLine("4s", c.position, c.viewMode) + "\r\n");
     const ProgramState state = loaded();
-    EXPECT_EQ(state.positionIndex, c.expectedIndex) << c.position;
+    EXPECT_EQ(state.selection.positionIndex(), c.expectedIndex) << c.position;
     EXPECT_EQ(state.settings.viewMode, c.expectedViewMode) << c.viewMode;
     EXPECT_EQ(state.settings.position, c.position);
     // Fields 27 and 28 are 1 after every load; 26 and 29 as stored (0).
-    EXPECT_EQ(state.settings.flags, (std::array<int, 4>{0, 1, 1, 0}));
-    EXPECT_EQ(state.editionSelector, "1");
+    EXPECT_EQ(state.settings.spareFlag, 0);
+    EXPECT_EQ(state.settings.setOnLoad, (std::array<int, 2>{1, 1}));
+    EXPECT_EQ(state.settings.includeUndetermined, 0);
+    EXPECT_EQ(state.editionSelector(), "1");
   }
 }
 
 TEST_F(SettingsFileTest, IcelandOvalValueIsStoredUnderIAndComesBackAsTwoColour) {
   ProgramState state;
   loadSettings(state, "T", paths_);
-  state.settings.value = "3s";
+  state.selection.setValue("3s");
   ASSERT_TRUE(saveSettings(state, paths_));  // a plain "T" record
 
   loadSettings(state, "I", paths_);
-  EXPECT_EQ(state.icelandFlag, 1);
-  state.settings.edition = "T";  // the front page stepped onto an oval value
-  state.settings.value = "25a";
-  state.settings.marker(12) = "M.";
+  EXPECT_TRUE(state.selection.iceland());
+  state.selection.setEdition("T", true);  // the front page stepped onto an oval value
+  state.selection.setValue("25a");
+  state.reg.criteria[1].type = "M.";  // field 12
   ASSERT_TRUE(saveSettings(state, paths_));
   EXPECT_EQ(recordEditions(), (std::vector<std::string>{"\"I\"", "\"T\""}));
 
@@ -187,15 +197,16 @@ TEST_F(SettingsFileTest, IcelandOvalValueIsStoredUnderIAndComesBackAsTwoColour) 
     const ProgramState next = loaded(asked);
     EXPECT_EQ(next.settings.edition, "T");
     EXPECT_EQ(next.settings.value, "25a");
-    EXPECT_EQ(next.icelandFlag, 1);
-    EXPECT_EQ(next.settings.marker(12), std::string(1, cp865::kMiddleDot));
-    EXPECT_EQ(next.settings.marker(17), "A");
-    EXPECT_EQ(next.editionSelector, "9");
+    EXPECT_TRUE(next.selection.iceland());
+    EXPECT_EQ(next.settings.criterion(12), std::string(1, cp865::kMiddleDot));
+    EXPECT_EQ(next.reg.criteria[1].type, std::string(1, cp865::kMiddleDot));
+    EXPECT_EQ(next.settings.criterion(17), "A");
+    EXPECT_EQ(next.editionSelector(), "9");
   }
   // The two-coloured edition itself keeps its own record.
   const ProgramState twoColour = loaded("T");
   EXPECT_EQ(twoColour.settings.value, "3s");
-  EXPECT_EQ(twoColour.icelandFlag, 0);
+  EXPECT_FALSE(twoColour.selection.iceland());
 }
 
 TEST_F(SettingsFileTest, RequestedZoomIsWrittenAsItIsAndThenLimited) {
@@ -238,12 +249,12 @@ TEST_F(SettingsFileTest, ManySavesKeepOneRecordPerEditionCurrentFirst) {
     const ProgramState state = loaded(e.edition);
     EXPECT_EQ(state.settings.edition, e.edition);
     EXPECT_EQ(state.settings.value, e.value) << e.edition;
-    EXPECT_EQ(state.positionIndex, e.index) << e.edition;
+    EXPECT_EQ(state.selection.positionIndex(), e.index) << e.edition;
   }
 
   // A record under a letter without defaults would end the reading there: it is left out.
   ProgramState odd = loaded("P");
-  odd.settings.edition = "Q";
+  odd.selection.setEdition("Q", false);
   ASSERT_TRUE(saveSettings(odd, paths_));
   EXPECT_EQ(recordEditions(), (std::vector<std::string>{"\"P\"", "\"T\"", "\"I\"", "\"V\""}));
 }
@@ -254,15 +265,17 @@ TEST_F(SettingsFileTest, EditionWithoutRecordGetsItsDefaultsAndTheLastRecordsTai
             "\"1\",3,\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",\"j\",\"k\",\"l\","
             "\"m\",\"n\",\"o\",5,\"f24\",\"f25\",6,7,8,9\r\n");
   ProgramState state;
-  state.settings.value = "8s";
+  state.selection.setValue("8s");
   loadSettings(state, "L", paths_);
   EditionSettings expected = defaultSettingsFor("L");
-  expected.field23 = 5;
-  expected.field24 = "f24";
-  expected.field25 = "f25";
-  expected.flags = {6, 1, 1, 9};
+  expected.spareNumber = 5;
+  expected.spareText1 = "f24";
+  expected.spareText2 = "f25";
+  expected.spareFlag = 6;
+  expected.setOnLoad = {1, 1};
+  expected.includeUndetermined = 9;
   EXPECT_EQ(state.settings, expected);
-  EXPECT_EQ(state.editionSelector, "7");
+  EXPECT_EQ(state.editionSelector(), "7");
   EXPECT_EQ(state.zoom, 3);
 }
 
@@ -272,7 +285,7 @@ TEST_F(SettingsFileTest, MissingFileWithAskedEditionGivesThatEditionAndKeepsZoom
   loadSettings(state, "V", paths_);
   EXPECT_EQ(state.settings.edition, "V");
   EXPECT_EQ(state.settings.value, cp("1ø"));
-  EXPECT_EQ(state.editionSelector, "6");
+  EXPECT_EQ(state.editionSelector(), "6");
   EXPECT_EQ(state.zoom, 2);
 }
 
@@ -342,17 +355,17 @@ TEST_F(SettingsFileTest, TruncatedOrFlippedFilesNeverGiveAnInsaneState) {
                   state.zoom == 8);
       ASSERT_GE(s.viewMode, 1);
       ASSERT_LE(s.viewMode, 3);
-      ASSERT_GE(state.positionIndex, 1);
-      ASSERT_LE(state.positionIndex, 400);
+      ASSERT_GE(state.selection.positionIndex(), 1);
+      ASSERT_LE(state.selection.positionIndex(), 400);
       if (s.edition == "I") {
-        ASSERT_EQ(state.icelandFlag, 1);
+        ASSERT_TRUE(state.selection.iceland());
       } else if (s.edition != "T") {
-        ASSERT_EQ(state.icelandFlag, 0);
+        ASSERT_FALSE(state.selection.iceland());
       }
       if (!asked.empty() && s.edition != asked) {
         ASSERT_EQ(asked, "I");
         ASSERT_EQ(s.edition, "T");
-        ASSERT_EQ(state.icelandFlag, 1);
+        ASSERT_TRUE(state.selection.iceland());
         ASSERT_TRUE(isIcelandOvalValue(s.value));
       }
     }

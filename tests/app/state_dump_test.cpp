@@ -10,8 +10,8 @@ namespace {
 
 TEST(StateDump, IsWellFormedJson) {
   ProgramState state;
-  state.settings.edition = "V";
-  state.settings.value = cp("5ø");
+  state.selection.setEdition("V", false);
+  state.selection.setValue(cp("5ø"));
   state.caption = "say \"hi\"\\";
   state.sheets.captions = {"Helark kendes", std::string("vm ") + char(26)};
   const std::string json = stateDumpJson(state);

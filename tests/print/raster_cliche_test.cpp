@@ -9,8 +9,8 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "domain/cliche_record.hpp"
 #include "print/page_raster.hpp"
-#include "screens/flaws/cliche_record.hpp"
 #include "support/data_builder.hpp"
 #include "ui/screen.hpp"
 

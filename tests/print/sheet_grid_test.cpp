@@ -6,6 +6,7 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "domain/version.hpp"
 #include "print/page_raster.hpp"
 #include "ui/screen.hpp"
 
@@ -77,7 +78,7 @@ TEST(PageFooter, DateTextHasTwoDigitDayAndMonth) {
   date.tm_year = 99;
   EXPECT_EQ(pageDateText(date), "31. 12. 1999");
   EXPECT_EQ(todayDateText().size(), 12u);
-  EXPECT_EQ(pageBannerText(), "KOLVARD Version 7.03");
+  EXPECT_EQ(versionBanner(), "KOLVARD Version 7.03");
 }
 
 // The bounding box of the ink in a band of rows.

@@ -1,40 +1,42 @@
 #include "screens/register/register_dump.hpp"
 
-#include "app/state_dump.hpp"
+#include "data/text_fields.hpp"
+#include "screens/common/json_writer.hpp"
+#include "screens/common/selection.hpp"
 
 namespace kolvard {
 
-std::string registerStateJson(const RegisterState& reg) {
-  std::string out = "{\"criteria\": [";
-  for (std::size_t k = 0; k < reg.criteria.size(); ++k) {
-    const CriteriaSet& set = reg.criteria[k];
-    if (k > 0) out += ", ";
-    out += "{\"position\": " + jsonString(set.position) + ", \"type\": " + jsonString(set.type) +
-           ", \"cliche\": " + jsonString(set.cliche) + "}";
+std::string registerStateJson(const RegisterState& reg, const Selection& selection) {
+  std::vector<std::string> criteria;
+  for (const CriteriaSet& set : reg.criteria) {
+    criteria.push_back(JsonObject()
+                           .text("position", set.position)
+                           .text("type", set.type)
+                           .text("cliche", set.cliche)
+                           .str());
   }
-  out += "], \"setsInUse\": " + std::to_string(reg.setsInUse);
-  out += ", \"includeUndetermined\": ";
-  out += reg.includeUndetermined ? "true" : "false";
-  out += ", \"value\": " + jsonString(reg.value);
-  out += ", \"fromPrinting\": " + jsonString(reg.fromPrinting);
-  out += ", \"toPrinting\": " + jsonString(reg.toPrinting);
-  out += ", \"highestPrinting\": " + jsonString(reg.highestPrinting);
-  out += ", \"foundCount\": " + std::to_string(reg.foundCount);
-  out += ", \"lineCount\": " + std::to_string(reg.lineCount);
-  out += ", \"listOffset\": " + std::to_string(reg.listOffset);
-  out += ", \"cursorColumn\": " + std::to_string(reg.cursorColumn);
-  out += ", \"cursorRow\": " + std::to_string(reg.cursorRow);
-  out += ", \"lines\": [";
+  std::vector<std::string> lines;
   for (int n = 1; n <= reg.lineCount; ++n) {
-    std::string line = reg.results.line(n);
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    if (n > 1) out += ", ";
-    out += "{\"text\": " + jsonString(line) + ", \"dim\": ";
-    out += reg.results.normal(n) ? "false" : "true";
-    out += "}";
+    lines.push_back(JsonObject()
+                        .text("text", withoutTrailingBlanks(reg.results.line(n)))
+                        .boolean("dim", !reg.results.normal(n))
+                        .str());
   }
-  out += "]}";
-  return out;
+  return JsonObject()
+      .json("criteria", jsonArray(criteria))
+      .number("setsInUse", reg.setsInUse)
+      .boolean("includeUndetermined", reg.includeUndetermined)
+      .text("value", selection.value())
+      .text("fromPrinting", selection.printings().from)
+      .text("toPrinting", selection.printings().to)
+      .text("highestPrinting", selection.highestPrinting())
+      .number("foundCount", reg.foundCount)
+      .number("lineCount", reg.lineCount)
+      .number("listOffset", reg.listOffset)
+      .number("cursorColumn", reg.cursorColumn)
+      .number("cursorRow", reg.cursorRow)
+      .json("lines", jsonArray(lines))
+      .str();
 }
 
 }  // namespace kolvard

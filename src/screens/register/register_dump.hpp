@@ -7,8 +7,11 @@
 
 namespace kolvard {
 
-// A JSON object: criteria, sets in use, include flag, counts, list offset, cursor, and the
-// result lines in use (right-trimmed, UTF-8) with their dim flags.
-std::string registerStateJson(const RegisterState& reg);
+class Selection;
+
+// A JSON object: criteria, sets in use, include flag, the value and range searched, counts,
+// list offset, cursor, and the result lines in use (right-trimmed, UTF-8) with their dim
+// flags.
+std::string registerStateJson(const RegisterState& reg, const Selection& selection);
 
 }  // namespace kolvard

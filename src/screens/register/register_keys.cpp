@@ -1,12 +1,12 @@
 #include "screens/register/register_keys.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string_view>
 
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
-#include "screens/register/register_tables.hpp"
+#include "domain/value_tables.hpp"
+#include "screens/common/selection.hpp"
 
 namespace kolvard {
 namespace {
@@ -17,24 +17,16 @@ constexpr char kDivide = static_cast<char>(246);  // ÷: no known type / no clic
 constexpr int kListColumn = 4;
 constexpr int kListRows = 23;
 
-int number(std::string_view text) {
-  return std::atoi(std::string(text).c_str());
-}
-
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 bool inList(const RegisterState& reg) {
   return reg.cursorColumn == kListColumn;
 }
 
 // The field under the cursor as text, for Backspace.
-std::string fieldUnderCursor(const RegisterState& reg) {
+std::string fieldUnderCursor(const RegisterState& reg, const Selection& selection) {
   const int c = reg.cursorColumn;
-  if (reg.cursorRow == 1 && c == 2) return reg.value;
-  if (reg.cursorRow == 2 && c == 2) return reg.fromPrinting;
-  if (reg.cursorRow == 2 && c == 3) return reg.toPrinting;
+  if (reg.cursorRow == 1 && c == 2) return selection.value();
+  if (reg.cursorRow == 2 && c == 2) return selection.printings().from;
+  if (reg.cursorRow == 2 && c == 3) return selection.printings().to;
   if (c >= 1 && c <= 3 && reg.cursorRow == 6) return reg.criteria[c - 1].type;
   if (c >= 1 && c <= 3 && reg.cursorRow == 7) return reg.criteria[c - 1].cliche;
   return kNone;
@@ -101,43 +93,33 @@ bool applyPosition(RegisterState& reg, int set, char first) {
 }
 
 // The value as typed, with the letters that stand for "ø" read as "ø".
-bool storeValue(RegisterState& reg, std::string typed) {
+void storeValue(RegisterState& reg, Selection& selection, std::string typed) {
   typed = normaliseValueKey(asciiLower(std::move(typed)));
   if (typed.size() > 4) typed.resize(4);
-  if (typed.empty()) return true;
+  if (typed.empty()) return;
   const char unit = typed.back();
   // Aur values ("a") belong to the Icelandic editions as much as the others' units do.
-  if (unit != 's' && unit != cp865::kOslash && unit != 'c' && unit != 'a') return true;
-  const bool changed = typed != reg.value;
-  reg.value = typed;
-  reg.fromPrinting = "1";
-  reg.highestPrinting = highestPrintingOf(reg.edition, reg.value);
-  reg.toPrinting = reg.highestPrinting;
-  reg.valueColour = valueColourOf(reg.edition, reg.value, 1);
-  if (changed && hasPrintings(reg)) reg.valueWithPrintings = reg.value;
-  return true;
+  if (unit != 's' && unit != cp865::kOslash && unit != 'c' && unit != 'a') return;
+  const bool changed = typed != selection.value();
+  selection.setValue(typed);
+  selection.setRange("1", selection.highestPrinting());
+  if (changed && selection.hasPrintings()) reg.valueWithPrintings = selection.value();
 }
 
-void storePrinting(RegisterState& reg, std::string typed, bool from) {
+void storePrinting(Selection& selection, std::string typed, bool from) {
   typed = asciiLower(std::move(typed));
   if (!typed.empty() && !isDigit(typed.back())) typed.pop_back();
   if (typed.size() > 3) typed.resize(3);
-  const int highest = number(reg.highestPrinting);
-  if (number(typed) > highest) typed = reg.highestPrinting;
+  if (leadingNumber(typed) > selection.printingCount()) typed = selection.highestPrinting();
   if (from) {
-    if (number(typed) < 1) typed = "1";
-    reg.fromPrinting = typed;
-    reg.toPrinting = typed;
+    if (leadingNumber(typed) < 1) typed = "1";
+    selection.setRange(typed, typed);
   } else {
-    reg.toPrinting = typed;
+    selection.setRange(selection.printings().from, typed);
   }
 }
 
 }  // namespace
-
-bool hasPrintings(const RegisterState& reg) {
-  return number(reg.highestPrinting) > 0;
-}
 
 KeyString foldRegisterKey(const KeyString& key) {
   if (key.size() != 1) return key;
@@ -173,21 +155,10 @@ KeyString foldRegisterKey(const KeyString& key) {
   }
 }
 
-void keepPrintingRange(RegisterState& reg) {
-  if (!hasPrintings(reg)) {
-    reg.fromPrinting = reg.toPrinting = "0";
-    return;
-  }
-  const int highest = number(reg.highestPrinting);
-  if (number(reg.fromPrinting) > highest) reg.fromPrinting = reg.highestPrinting;
-  if (number(reg.toPrinting) > highest) reg.toPrinting = reg.highestPrinting;
-  if (number(reg.toPrinting) < number(reg.fromPrinting)) reg.toPrinting = reg.fromPrinting;
-}
-
-void adjustA4sRange(RegisterState& reg) {
-  if (reg.edition != "A" || reg.value != "4s") return;
-  if (reg.fromPrinting == "3") reg.fromPrinting = "2";
-  if (reg.toPrinting == "2") reg.toPrinting = "3";
+void adjustA4sRange(Selection& selection) {
+  PrintingRange range = selection.printings();
+  adjustA4sRange(selection.edition(), selection.value(), range.from, range.to);
+  selection.setRange(range.from, range.to);
 }
 
 void clampRegisterCursor(RegisterState& reg) {
@@ -203,7 +174,7 @@ void clampRegisterCursor(RegisterState& reg) {
   reg.listOffset = std::clamp(reg.listOffset, 0, lastOffset(reg));
 }
 
-bool applyEditBuffer(RegisterState& reg) {
+bool applyEditBuffer(RegisterState& reg, Selection& selection) {
   std::string buffer = reg.editBuffer;
   if (buffer.empty() || buffer[0] == '.') buffer = kNone;
   if (buffer[0] == kDivide) buffer = std::string(1, kDivide);
@@ -215,9 +186,9 @@ bool applyEditBuffer(RegisterState& reg) {
     return true;
   }
   if (reg.cursorRow == 1 && c == 2) {
-    storeValue(reg, buffer);
+    storeValue(reg, selection, buffer);
   } else if (reg.cursorRow == 2 && (c == 2 || c == 3)) {
-    storePrinting(reg, buffer, c == 2);
+    storePrinting(selection, buffer, c == 2);
   } else if (reg.cursorRow == 5) {
     accepted = applyPosition(reg, c, buffer[0]);
   } else if (reg.cursorRow == 6) {
@@ -230,12 +201,13 @@ bool applyEditBuffer(RegisterState& reg) {
     if (cliche.back() != '.' && !isDigit(cliche.back())) cliche.resize(1);
     reg.criteria[c - 1].cliche = cliche;
   }
-  keepPrintingRange(reg);
+  selection.keepRangeWithinPrintings();
   if (buffer == kNone || buffer == std::string(1, kDivide)) reg.editBuffer.clear();
   return accepted;
 }
 
-RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& rawKey) {
+RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
+                                    const KeyString& rawKey) {
   RegisterKeyResult result;
   const KeyString key = foldRegisterKey(rawKey);
   const bool list = inList(reg);
@@ -297,15 +269,15 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& rawKey)
     const char c = key[0];
     const auto u = static_cast<unsigned char>(c);
     if (u == kEscCode) {
-      if (!hasPrintings(reg) && !reg.valueWithPrintings.empty()) {
-        reg.value = reg.valueWithPrintings;
+      if (!selection.hasPrintings() && !reg.valueWithPrintings.empty()) {
+        selection.setValue(reg.valueWithPrintings);
       }
       result.action = RegisterAction::Leave;
       result.leaveCode = 1;
       return result;
     }
     if (u == kBackspaceCode) {
-      std::string text = list ? kNone : fieldUnderCursor(reg);
+      std::string text = list ? kNone : fieldUnderCursor(reg, selection);
       if (!text.empty()) text.pop_back();
       if (text.empty()) text = kNone;
       reg.editBuffer = text;
@@ -315,7 +287,7 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& rawKey)
       moveCursor(reg, 1, 6);
     } else if (u == kEnterCode) {
       reg.editBuffer.clear();
-      if (!hasPrintings(reg)) {
+      if (!selection.hasPrintings()) {
         result.action = RegisterAction::NoPrintings;
         result.beep = true;
         moveCursor(reg, 2, 1);
@@ -351,7 +323,7 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& rawKey)
   }
   clampRegisterCursor(reg);
   if (edited || !reg.editBuffer.empty()) {
-    if (!applyEditBuffer(reg)) result.beep = true;
+    if (!applyEditBuffer(reg, selection)) result.beep = true;
   }
   return result;
 }

@@ -1,5 +1,6 @@
-// The register screen's keys as changes of the register state: key folding, cursor moves,
-// the edit buffer and how it is applied to the field under the cursor. No drawing here.
+// The register screen's keys as changes of the register state and the current selection:
+// key folding, cursor moves, the edit buffer and how it is applied to the field under the
+// cursor (the value and the printing range are the selection's). No drawing here.
 #pragma once
 
 #include <string>
@@ -8,6 +9,8 @@
 #include "ui/key_string.hpp"
 
 namespace kolvard {
+
+class Selection;
 
 enum class RegisterAction {
   None,
@@ -28,22 +31,16 @@ struct RegisterKeyResult {
 KeyString foldRegisterKey(const KeyString& key);
 
 // Acts on one key: moves the cursor, edits, and applies the edit buffer.
-RegisterKeyResult handleRegisterKey(RegisterState& reg, const KeyString& key);
+RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection, const KeyString& key);
 
 // Brings the cursor and the list offset back into range.
 void clampRegisterCursor(RegisterState& reg);
 
 // Applies the edit buffer to the field under the cursor; returns false (a beep) when a
 // position entry is refused.
-bool applyEditBuffer(RegisterState& reg);
+bool applyEditBuffer(RegisterState& reg, Selection& selection);
 
-// The value key's range after a change: from and to at most the highest printing, to at
-// least from; a value without printings has both "0".
-void keepPrintingRange(RegisterState& reg);
-
-// Printings 2 and 3 of 4 skilling 1864 are one search unit.
-void adjustA4sRange(RegisterState& reg);
-
-bool hasPrintings(const RegisterState& reg);
+// Printings 2 and 3 of 4 skilling 1864 are one search unit (on entry and before a search).
+void adjustA4sRange(Selection& selection);
 
 }  // namespace kolvard

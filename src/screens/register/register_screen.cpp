@@ -4,10 +4,13 @@
 #include <string>
 
 #include "data/cp865.hpp"
-#include "screens/flaws/number_entry.hpp"
+#include "data/text_fields.hpp"
+#include "domain/search.hpp"
+#include "domain/value_tables.hpp"
+#include "domain/version.hpp"
+#include "screens/common/message_line.hpp"
+#include "screens/common/screen_text.hpp"
 #include "screens/register/register_keys.hpp"
-#include "screens/register/register_tables.hpp"
-#include "screens/register/search.hpp"
 #include "ui/info_viewer.hpp"
 
 namespace kolvard {
@@ -19,49 +22,6 @@ constexpr int kListColumn = 26;
 std::string padded(std::string text, std::size_t width) {
   text.resize(width, ' ');
   return text;
-}
-
-void printAt(Screen& screen, int column, int row, int colour, std::string_view text) {
-  screen.setTextColour(colour);
-  screen.moveTo(column, row);
-  screen.printText(text);
-}
-
-int number(const std::string& text) {
-  return std::atoi(text.c_str());
-}
-
-// Register fields kept in the edition's settings record: the printing range, the nine
-// criteria fields and the include switch.
-void loadFromSettings(RegisterState& reg, const ProgramState& state) {
-  const EditionSettings& s = state.settings;
-  reg.edition = state.edition();
-  reg.title = state.caption;
-  reg.value = s.value;
-  reg.fromPrinting = s.printing;
-  reg.toPrinting = s.secondSelector;
-  for (int k = 0; k < 3; ++k) {
-    reg.criteria[k].position = s.marker(8 + 3 * k);
-    reg.criteria[k].type = s.marker(9 + 3 * k);
-    reg.criteria[k].cliche = s.marker(10 + 3 * k);
-  }
-  reg.includeUndetermined = s.flags[3] == 1;
-}
-
-void storeToSettings(const RegisterState& reg, ProgramState& state) {
-  EditionSettings& s = state.settings;
-  if (reg.value != s.value) {
-    s.value = reg.value;
-  }
-  s.printing = reg.fromPrinting;
-  s.secondSelector = reg.toPrinting;
-  for (int k = 0; k < 3; ++k) {
-    s.marker(8 + 3 * k) = reg.criteria[k].position;
-    s.marker(9 + 3 * k) = reg.criteria[k].type;
-    s.marker(10 + 3 * k) = reg.criteria[k].cliche;
-  }
-  s.flags[3] = reg.includeUndetermined ? 1 : 0;
-  state.printingTo = reg.toPrinting;
 }
 
 void drawIncludeSwitch(Screen& screen, const RegisterState& reg) {
@@ -79,9 +39,8 @@ void drawMenuLine(Screen& screen, int column, int row, const char* key, const ch
   screen.printText(cp(label));
 }
 
-void drawStaticPart(Session& session) {
+void drawStaticPart(Session& session, const RegisterState& reg) {
   Screen& screen = session.screen();
-  const RegisterState& reg = session.state.reg;
   screen.setBackColour(colour::kWhite);
   screen.clear();
   screen.setTextColour(8);
@@ -99,7 +58,7 @@ void drawStaticPart(Session& session) {
   const char* menu[] = {"    Skemaer", "    Klichéfejl", "    Samleklicheer", "    Typer (M.)",
                         "    Retur til forside"};
   for (int i = 0; i < 5; ++i) printAt(screen, 2, 18 + i, 8, cp(menu[i]));
-  printAt(screen, 1, 23, 10, std::string(" KOLVARD Version ") + kVersionText + " ");
+  printAt(screen, 1, 23, 10, " " + versionBanner() + " ");
   printAt(screen, 25, 0, 8, cp(" ┌Tryk┐ ┌─Pos─┐ ┌────M.───┐ ┌─────C.─────┐"));
   printAt(screen, 25, 24, 8, std::string(54, ' '));
   const std::string caps(2, static_cast<char>(219));
@@ -112,13 +71,11 @@ void drawStaticPart(Session& session) {
   }
   screen.drawGlyphText("Esc", 17, 362, GlyphStyle{Font::C, kFromLeft, 1, 3, 15});
   // The edition's help text: eight lines of its "infof0" section.
-  const SectionRef help = session.data.findSection(reg.edition + "infof0");
+  const SectionRef help = session.data.findSection(session.state.edition() + "infof0");
   if (help.found()) {
     for (int i = 0; i < 8; ++i) {
-      std::string line = infoLine(session.data, help, i);
-      line = line.size() > 4 ? line.substr(4, 156) : std::string();
-      while (!line.empty() && line.back() == ' ') line.pop_back();
-      screen.drawGlyphText(line, 320, 406 + 10 * i, GlyphStyle{Font::B, kCentred, 1, 2, 10});
+      screen.drawGlyphText(infoTextLine(session.data, help, i), 320, 406 + 10 * i,
+                           GlyphStyle{Font::B, kCentred, 1, 2, 10});
     }
   }
 }
@@ -204,12 +161,14 @@ void drawSets(Screen& screen, const RegisterState& reg) {
   }
 }
 
-void drawDynamicPart(Session& session, int& lastMarkColumn, int& lastMarkRow) {
+void drawDynamicPart(Session& session, const RegisterState& reg, int& lastMarkColumn,
+                     int& lastMarkRow) {
   Screen& screen = session.screen();
-  const RegisterState& reg = session.state.reg;
+  const Selection& selection = session.state.selection;
   screen.setBackColour(colour::kWhite);
   // The stamp icon in the value's colour.
-  screen.setTextColour(reg.valueColour);
+  screen.setTextColour(valueColourOf(selection.edition(), selection.value(),
+                                     leadingNumber(selection.printings().from)));
   screen.moveToUnits(8, 4);
   screen.printText(cp("╔═╗"));
   screen.moveToUnits(8, 16);
@@ -218,14 +177,14 @@ void drawDynamicPart(Session& session, int& lastMarkColumn, int& lastMarkRow) {
   screen.printText(cp("╚═╝"));
   screen.moveToUnits(16, 16);
   screen.printText(cp("▓"));
-  std::string title = reg.title;
-  if (reg.edition == "M") title += cp("mærker");
+  std::string title = session.state.caption;
+  if (selection.edition() == "M") title += cp("mærker");
   printAt(screen, 4, 0, 8, padded(title, 20));
   printAt(screen, 5, 1, 8, cp("Værdi"));
-  printAt(screen, 13, 1, 8, padded(reg.value, 4));
+  printAt(screen, 13, 1, 8, padded(selection.value(), 4));
   printAt(screen, 5, 2, 8, "Tryk");
-  printAt(screen, 13, 2, 8, padded(reg.fromPrinting, 3) + "-");
-  printAt(screen, 18, 2, 8, padded(reg.toPrinting, 3));
+  printAt(screen, 13, 2, 8, padded(selection.printings().from, 3) + "-");
+  printAt(screen, 18, 2, 8, padded(selection.printings().to, 3));
   printAt(screen, 2, 5, 8, "Pos");
   printAt(screen, 2, 6, 8, "M.");
   printAt(screen, 2, 7, 8, "C.");
@@ -245,14 +204,15 @@ void drawDynamicPart(Session& session, int& lastMarkColumn, int& lastMarkRow) {
 // Progress while a search runs: the printing being read and the growing list.
 class SearchProgressDisplay : public SearchProgress {
  public:
-  explicit SearchProgressDisplay(Session& session) : session_(session) {}
+  SearchProgressDisplay(Session& session, const RegisterState& reg)
+      : session_(session), reg_(reg) {}
   void printingStarted(const std::string& label, bool beyondRange) override {
     Screen& screen = session_.screen();
     std::string text = beyondRange ? std::string(12, ' ') : label + " <";
     text.resize(12, ' ');
     printAt(screen, 2, 13, 4, cp("> Søger ") + text);
-    drawList(screen, session_.state.reg);
-    linesChanged(session_.state.reg.foundCount);
+    drawList(screen, reg_);
+    linesChanged(reg_.foundCount);
   }
   void linesChanged(int found) override {
     Screen& screen = session_.screen();
@@ -263,107 +223,99 @@ class SearchProgressDisplay : public SearchProgress {
 
  private:
   Session& session_;
+  const RegisterState& reg_;
 };
-
-void search(Session& session) {
-  RegisterState& reg = session.state.reg;
-  Screen& screen = session.screen();
-  printAt(screen, 5, 3, 8, std::string(14, ' '));
-  adjustA4sRange(reg);
-  SearchProgressDisplay progress(session);
-  runSearch(reg, session.data, &progress);
-  printAt(screen, 2, 13, 2, "<Enter> ");
-  screen.setTextColour(8);
-  screen.printText(cp("Søg       "));
-  if (reg.lineCount > 0) {
-    reg.cursorColumn = 4;
-    reg.cursorRow = 1;
-    reg.editBuffer.clear();
-  }
-}
-
-void enterScreen(Session& session) {
-  ProgramState& state = session.state;
-  RegisterState& reg = state.reg;
-  loadFromSettings(reg, state);
-  reg.cursorColumn = 2;
-  reg.cursorRow = 1;
-  reg.editBuffer.clear();
-  if (number(reg.fromPrinting) > number(reg.toPrinting)) reg.toPrinting = reg.fromPrinting;
-  if (reg.edition != reg.lastEdition || reg.value != reg.lastValue ||
-      reg.fromPrinting != reg.lastFromPrinting) {
-    if (!reg.keyReadOnFrontPageSinceEmptied) reg.toPrinting = reg.fromPrinting;
-    reg.foundCount = reg.lineCount = -1;
-    reg.listOffset = 0;
-    reg.results.clear();
-    reg.keyReadOnFrontPageSinceEmptied = false;
-    reg.lastEdition = reg.edition;
-    reg.lastValue = reg.value;
-    reg.lastFromPrinting = reg.fromPrinting;
-  }
-  reg.highestPrinting = highestPrintingOf(reg.edition, reg.value);
-  if (!hasPrintings(reg)) {
-    reg.fromPrinting = reg.toPrinting = "0";
-  } else if (number(reg.highestPrinting) > number(reg.toPrinting)) {
-    reg.toPrinting = reg.highestPrinting;
-  }
-  if (hasPrintings(reg)) reg.valueWithPrintings = reg.value;
-  adjustA4sRange(reg);
-  reg.valueColour = valueColourOf(reg.edition, reg.value, number(reg.fromPrinting));
-}
 
 }  // namespace
 
-void drawRegisterScreen(Session& session) {
-  drawStaticPart(session);
-  int column = -1, row = 0;
-  drawDynamicPart(session, column, row);
+void RegisterScreen::search() {
+  Screen& screen = session_.screen();
+  Selection& selection = session_.state.selection;
+  printAt(screen, 5, 3, 8, std::string(14, ' '));
+  adjustA4sRange(selection);
+  SearchProgressDisplay progress(session_, reg_);
+  const SearchScope scope{selection.edition(), selection.value(), selection.printings().from,
+                          selection.printings().to};
+  runSearch(scope, reg_, reg_, session_.data, &progress);
+  printAt(screen, 2, 13, 2, "<Enter> ");
+  screen.setTextColour(8);
+  screen.printText(cp("Søg       "));
+  if (reg_.lineCount > 0) {
+    reg_.cursorColumn = 4;
+    reg_.cursorRow = 1;
+    reg_.editBuffer.clear();
+  }
 }
 
-void runRegisterScreen(Session& session) {
-  ProgramState& state = session.state;
-  RegisterState& reg = state.reg;
-  // The two-coloured edition has a register of its own, not built yet.
-  if (state.edition() == "T") {
-    state.nextScreen = ScreenCode::FrontPage;
-    return;
+void RegisterScreen::enter() {
+  SharedState& state = session_.state;
+  Selection& selection = state.selection;
+  reg_.cursorColumn = 2;
+  reg_.cursorRow = 1;
+  reg_.editBuffer.clear();
+  PrintingRange range = selection.printings();
+  if (leadingNumber(range.from) > leadingNumber(range.to)) range.to = range.from;
+  if (selection.edition() != reg_.lastEdition || selection.value() != reg_.lastValue ||
+      range.from != reg_.lastFromPrinting) {
+    if (!state.keyReadOnFrontPage) range.to = range.from;
+    reg_.foundCount = reg_.lineCount = -1;
+    reg_.listOffset = 0;
+    reg_.results.clear();
+    state.keyReadOnFrontPage = false;
+    reg_.lastEdition = selection.edition();
+    reg_.lastValue = selection.value();
+    reg_.lastFromPrinting = range.from;
   }
-  enterScreen(session);
-  drawStaticPart(session);
-  int lastMarkColumn = -1, lastMarkRow = 0;
-  state.screenName = "register";
-  bool messageShown = false;
-  for (;;) {
-    drawDynamicPart(session, lastMarkColumn, lastMarkRow);
-    const KeyString key = session.display.waitKey();
-    if (messageShown) {
-      session.screen().setTextColour(colour::kWhite);
-      session.screen().fillBox(30, 47, 191, 63, colour::kWhite);
-      messageShown = false;
-    }
-    const RegisterKeyResult result = handleRegisterKey(reg, key);
-    if (result.beep) session.display.beep();
-    switch (result.action) {
-      case RegisterAction::None:
-        break;
-      case RegisterAction::IncludeToggled:
-        drawIncludeSwitch(session.screen(), reg);
-        break;
-      case RegisterAction::NoPrintings:
-        showMessage(session.screen(), 6, MessageCaller::Register, {});
-        messageShown = true;
-        break;
-      case RegisterAction::Search:
-        search(session);
-        break;
-      case RegisterAction::Leave:
-        storeToSettings(reg, state);
-        state.nextScreen = result.leaveCode == 1 ? ScreenCode::FrontPage
-                                                 : static_cast<ScreenCode>(result.leaveCode);
-        return;
-    }
-    reg.valueColour = valueColourOf(reg.edition, reg.value, number(reg.fromPrinting));
+  if (!selection.hasPrintings()) {
+    range.from = range.to = "0";
+  } else if (selection.printingCount() > leadingNumber(range.to)) {
+    range.to = selection.highestPrinting();
   }
+  selection.setRange(range.from, range.to);
+  if (selection.hasPrintings()) reg_.valueWithPrintings = selection.value();
+  adjustA4sRange(selection);
+  drawStaticPart(session_, reg_);
+  lastMarkColumn_ = -1;
+  lastMarkRow_ = 0;
+  messageShown_ = false;
+}
+
+void RegisterScreen::draw() {
+  drawDynamicPart(session_, reg_, lastMarkColumn_, lastMarkRow_);
+}
+
+void RegisterScreen::drawWhole() {
+  drawStaticPart(session_, reg_);
+  int column = -1, row = 0;
+  drawDynamicPart(session_, reg_, column, row);
+}
+
+KeyResult RegisterScreen::handleKey(const KeyString& key) {
+  Screen& screen = session_.screen();
+  if (messageShown_) {
+    screen.setTextColour(colour::kWhite);
+    screen.fillBox(30, 47, 191, 63, colour::kWhite);
+    messageShown_ = false;
+  }
+  const RegisterKeyResult result = handleRegisterKey(reg_, session_.state.selection, key);
+  if (result.beep) session_.display.beep();
+  switch (result.action) {
+    case RegisterAction::None:
+      break;
+    case RegisterAction::IncludeToggled:
+      drawIncludeSwitch(screen, reg_);
+      break;
+    case RegisterAction::NoPrintings:
+      showMessage(screen, kMessageValueUnknown, MessageCaller::Register);
+      messageShown_ = true;
+      break;
+    case RegisterAction::Search:
+      search();
+      break;
+    case RegisterAction::Leave:
+      return static_cast<ScreenCode>(result.leaveCode);
+  }
+  return kStay;
 }
 
 }  // namespace kolvard

@@ -1,15 +1,35 @@
 // The register screen of an edition: the search form on the left (value, printing range,
 // criteria sets, include switch), the result list on the right, and the side menu to the
-// other screens. Leaves with state.nextScreen set.
+// other screens.
 #pragma once
 
-#include "app/session.hpp"
+#include "screens/common/screen_page.hpp"
+#include "screens/common/session.hpp"
+#include "screens/register/register_state.hpp"
 
 namespace kolvard {
 
-void runRegisterScreen(Session& session);
+class RegisterScreen final : public ScreenPage {
+ public:
+  RegisterScreen(Session& session, RegisterState& state) : session_(session), reg_(state) {}
 
-// Draws the whole screen for the current register state (used on entry and by tests).
-void drawRegisterScreen(Session& session);
+  // The entry steps (the range, whether the list still holds, the highest printing) and the
+  // static part of the screen.
+  void enter() override;
+  // The form, the cursor, the list and the status line.
+  void draw() override;
+  KeyResult handleKey(const KeyString& key) override;
+
+  // The whole screen for the current state, without the entry steps (benchmarks, tests).
+  void drawWhole();
+
+ private:
+  void search();
+
+  Session& session_;
+  RegisterState& reg_;
+  int lastMarkColumn_ = -1, lastMarkRow_ = 0;
+  bool messageShown_ = false;
+};
 
 }  // namespace kolvard

@@ -1,0 +1,59 @@
+#include "app/screen_table.hpp"
+
+#include <memory>
+
+#include "screens/flaws/flaw_screen.hpp"
+#include "screens/register/register_screen.hpp"
+#include "screens/sheets/sheet_screen.hpp"
+
+namespace kolvard {
+namespace {
+
+enum class Editions {
+  OneColoured,  // every edition but "T"
+  TwoColoured,  // "T"
+};
+
+struct ScreenRow {
+  ScreenCode code;
+  Editions editions;
+  const char* name;  // the screen's name in the state dump
+  std::unique_ptr<ScreenPage> (*open)(Session&, ProgramState&);
+};
+
+template <typename Page, auto Member>
+std::unique_ptr<ScreenPage> make(Session& session, ProgramState& state) {
+  return std::make_unique<Page>(session, state.*Member);
+}
+
+constexpr ScreenRow kScreens[] = {
+    {ScreenCode::Register, Editions::OneColoured, "register",
+     make<RegisterScreen, &ProgramState::reg>},
+    {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>},
+    {ScreenCode::Flaws, Editions::OneColoured, "flaws", make<FlawScreen, &ProgramState::flaws>},
+};
+
+const ScreenRow* rowFor(ScreenCode code, const std::string& edition) {
+  const Editions editions = edition == "T" ? Editions::TwoColoured : Editions::OneColoured;
+  for (const ScreenRow& row : kScreens) {
+    if (row.code == code && row.editions == editions) return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void runScreens(Session& session, ProgramState& state, ScreenCode code) {
+  while (code != ScreenCode::FrontPage && code != ScreenCode::End) {
+    const ScreenRow* row = rowFor(code, state.edition());
+    if (row == nullptr) break;
+    const std::unique_ptr<ScreenPage> page = row->open(session, state);
+    state.screenName = row->name;
+    code = runScreenPage(*page, session.display);
+  }
+  // Leaving a screen returns to the top of the main cycle with a full front-page drawing.
+  state.frontPageDrawn = false;
+  state.screenName = "front";
+}
+
+}  // namespace kolvard

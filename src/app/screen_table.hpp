@@ -1,0 +1,17 @@
+// The screens the main cycle opens, by the code a screen leaves with: one row a screen, with
+// the editions it serves. A code without a row for the current edition leads back to the
+// front page (the composite and type screens, and every screen of the two-coloured edition,
+// are not built yet).
+#pragma once
+
+#include "app/program_state.hpp"
+#include "screens/common/screen_page.hpp"
+#include "screens/common/session.hpp"
+
+namespace kolvard {
+
+// Opens the screen of `code`, and the next one that screen names, until a screen leaves for
+// the front page; then the front page is drawn whole at the next main cycle.
+void runScreens(Session& session, ProgramState& state, ScreenCode code);
+
+}  // namespace kolvard

@@ -1,0 +1,36 @@
+#include "data/run_length_rows.hpp"
+
+#include <algorithm>
+
+namespace kolvard {
+
+std::vector<RunLengthRow> decodeRunLengthRows(std::span<const std::uint8_t> bytes, int maxRows) {
+  std::vector<RunLengthRow> rows;
+  if (maxRows <= 0) return rows;
+  std::size_t pos = 0;
+  while (rows.size() < static_cast<std::size_t>(maxRows) && pos < bytes.size()) {
+    const std::size_t count = bytes[pos++];
+    const std::size_t end = std::min(bytes.size(), pos + count);
+    RunLengthRow row;
+    int base = 0;
+    int pending = -1;
+    for (; pos < end; ++pos) {
+      const std::uint8_t b = bytes[pos];
+      if (b == 255) {
+        base += 255;
+        continue;
+      }
+      const int column = base + b;
+      if (pending < 0) {
+        pending = column;
+      } else {
+        row.emplace_back(pending, column);
+        pending = -1;
+      }
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace kolvard

@@ -1,0 +1,88 @@
+#include "domain/printing_records.hpp"
+
+#include "data/cp865.hpp"
+#include "data/inverted_record.hpp"
+
+namespace kolvard {
+namespace {
+
+constexpr ClicheCorrection kCorrections[] = {
+    {"I3a1", 43, ""},        {"I3a1", 48, ""},    {"I3a1", 93, ""},  {"I3a1", 98, "26", true},
+    {"I3a3", 100, "24"},     {"I3a4", 35, ""},    {"I3a4", 40, ""},  {"I5a2", 2, ""},
+    {"I5a2", 31, ""},        {"I5a2", 52, ""},    {"I5a2", 57, ""},  {"I5a2", 81, ""},
+    {"I5a2", 86, ""},        {"I10a4", 20, ""},   {"I10a4", 32, ""}, {"I10a4", 37, ""},
+    {"I10a4", 48, ""},       {"I10a4", 82, ""},   {"I10a5", 31, ""}, {"I10a5", 36, ""},
+    {"I10a5", 81, "", true}, {"I10a5", 86, "22"}, {"I16a1", 2, ""},  {"I16a1", 7, ""},
+    {"I16a1", 42, ""},       {"I16a1", 47, ""},   {"I16a2", 24, ""}, {"I16a2", 29, ""},
+    {"I20a6", 71, "5"},      {"I20a6", 76, "5"},
+};
+
+}  // namespace
+
+std::string printingSectionName(std::string_view edition, std::string_view value) {
+  if (value.empty()) return {};
+  const char unit = value.back();
+  if (unit != 's' && unit != cp865::kOslash && unit != 'o' && unit != 'c' && unit != 'a') {
+    return {};
+  }
+  std::string name(edition);
+  name += value;
+  name += "DAT";
+  return name;
+}
+
+SectionRef findPrintingSection(const DataFile& file, std::string_view edition,
+                               std::string_view value) {
+  const std::string name = printingSectionName(edition, value);
+  return name.empty() ? SectionRef{} : file.findSection(name);
+}
+
+std::vector<PrintingRecord> decodePrintingRecords(const DataFile& file, const SectionRef& section) {
+  std::vector<PrintingRecord> records;
+  if (!section.found()) return records;
+  const auto bytes = file.sectionBytes(section);
+  const std::size_t count = bytes.size() / kPrintingRecordLength;
+  records.resize(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    decodeInvertedRecordInto(bytes.subspan(i * kPrintingRecordLength, kPrintingRecordLength),
+                             records[i]);
+  }
+  return records;
+}
+
+char sheetGroupLetter(SheetGroup group) {
+  switch (group) {
+    case SheetGroup::H:
+      return 'H';
+    case SheetGroup::K:
+      return 'K';
+    case SheetGroup::V:
+      return 'V';
+    case SheetGroup::None:
+      break;
+  }
+  return ' ';
+}
+
+SheetGroup sheetGroupFromLetter(char letter) {
+  switch (letter) {
+    case 'H':
+      return SheetGroup::H;
+    case 'K':
+      return SheetGroup::K;
+    case 'V':
+      return SheetGroup::V;
+    default:
+      return SheetGroup::None;
+  }
+}
+
+std::vector<ClicheCorrection> clicheCorrectionsOf(std::string_view printingKey) {
+  std::vector<ClicheCorrection> out;
+  for (const ClicheCorrection& c : kCorrections) {
+    if (c.key == printingKey) out.push_back(c);
+  }
+  return out;
+}
+
+}  // namespace kolvard

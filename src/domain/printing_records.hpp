@@ -1,0 +1,59 @@
+// The printing data of a value: the section edition + value + "DAT" of 18-byte records,
+// printing after printing, stored in reverse byte order with every byte b stored as 255 - b.
+// One decoder serves both readers of these records: the printing walk of the search and the
+// sheet schemas (printing_record_reader) and the position tables of the flaw screens
+// (position_table). The sheet groups and the Icelandic corrections are shared by both too.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/data_file.hpp"
+
+namespace kolvard {
+
+inline constexpr std::size_t kPrintingRecordLength = 18;
+using PrintingRecord = std::array<char, kPrintingRecordLength>;
+
+// The name of a value's section: edition + value + "DAT"; empty for a value whose unit is not
+// "s", "ø", "o", "c" or "a" (it has no printing data).
+std::string printingSectionName(std::string_view edition, std::string_view value);
+
+// The section of a value; not found (status 91) for a value without a section name.
+SectionRef findPrintingSection(const DataFile& file, std::string_view edition,
+                               std::string_view value);
+
+// The decoded records of a section, in file order. Only whole records are read: a section cut
+// short ends with its last complete record.
+std::vector<PrintingRecord> decodePrintingRecords(const DataFile& file, const SectionRef& section);
+
+// How a sheet repeats parts of its first pane (the "F" record's letter): "H" rows 6..10 repeat
+// rows 1..5, "V" columns 6..10 repeat columns 1..5, "K" both.
+enum class SheetGroup { None, H, K, V };
+
+// The letter of a group (blank for none), and the group of a letter.
+char sheetGroupLetter(SheetGroup group);
+SheetGroup sheetGroupFromLetter(char letter);
+inline bool repeatsTopHalf(SheetGroup group) {
+  return group == SheetGroup::H || group == SheetGroup::K;
+}
+inline bool repeatsLeftHalf(SheetGroup group) {
+  return group == SheetGroup::V || group == SheetGroup::K;
+}
+
+// Clichés fixed after some Icelandic printings are read (key: edition + value + printing),
+// where the records give a cliché at places where the printing had none, or another one. An
+// empty cliché clears the place. Two corrections ("I3a1" place 98, "I10a5" place 81) are made
+// by the flaw screens' position tables only; the search and the schemas keep what their
+// records give there.
+struct ClicheCorrection {
+  std::string_view key;
+  int position;
+  std::string_view cliche;
+  bool positionTablesOnly = false;
+};
+std::vector<ClicheCorrection> clicheCorrectionsOf(std::string_view printingKey);
+
+}  // namespace kolvard

@@ -1,0 +1,57 @@
+// The panel the flaw screens (and later the type and two-coloured screens) draw a cliché in:
+// double frame, background, the record's picture at the screen's zoom, edge marks, placed
+// labels and the nine description lines, all clipped to the panel.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "domain/cliche_record.hpp"
+
+namespace kolvard {
+
+class DataFile;
+class Screen;
+
+enum class ClichePanelMode { ByPosition, ByNumber };
+
+struct ClichePanelRequest {
+  double panelX = 230;
+  ClichePanelMode mode = ClichePanelMode::ByPosition;
+  std::string edition;   // for the missing-record words ("" : the value key's first letter)
+  std::string valueKey;  // edition + value, e.g. "P4s"
+  std::string clicheNumber;
+  int colour = 1;          // drawing colour of the picture
+  bool uncertain = false;  // fill palette 17 instead of 15
+  // The second (two-coloured) panel: its picture is drawn turned by 180 degrees when the
+  // record's orientation flag is "U" or "O".
+  bool turned = false;
+};
+
+// The panel's pixel rectangles at a zoom: the inner frame line (corners truncated to pixels)
+// and the interior strictly inside it, to which the picture and the edge marks are clipped.
+struct ClichePanelGeometry {
+  int frameLeft, frameTop, frameRight, frameBottom;  // inclusive pixel positions of the lines
+  int interiorLeft() const { return frameLeft + 1; }
+  int interiorTop() const { return frameTop + 1; }
+  int interiorRight() const { return frameRight; }    // exclusive
+  int interiorBottom() const { return frameBottom; }  // exclusive
+};
+ClichePanelGeometry clichePanelGeometry(int zoom, double panelX);
+
+// Frame, background, lookup, picture; the missing-record words in by-number mode. Returns the
+// record.
+ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
+                             const ClichePanelRequest& request);
+
+// Draws an already decoded picture into the panel at panel x (clipped to its interior).
+void drawClichePicture(Screen& screen, const std::vector<ClichePictureRow>& rows, double panelX,
+                       int colour, bool turned);
+
+// Edge marks "$P", placed labels h/v/o/n, description lines 1..9 with their indentation
+// characters.
+void drawClicheAnnotations(Screen& screen, std::string_view description, double panelX,
+                           double labelBaseY);
+
+}  // namespace kolvard

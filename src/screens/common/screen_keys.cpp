@@ -1,0 +1,28 @@
+#include "screens/common/screen_keys.hpp"
+
+#include "screens/common/session.hpp"
+#include "ui/info_viewer.hpp"
+
+namespace kolvard {
+
+KeyResult leavingKey(const KeyString& key) {
+  if (isExtended(key, scan::kF3)) return ScreenCode::Register;
+  if (isExtended(key, scan::kF5)) return ScreenCode::Sheets;
+  if (isExtended(key, scan::kF6)) return ScreenCode::Flaws;
+  if (isExtended(key, scan::kF7)) return ScreenCode::Composites;
+  if (isExtended(key, scan::kF8)) return ScreenCode::Types;
+  if (key == ordinaryKey(kEscCode)) return ScreenCode::FrontPage;
+  return kStay;
+}
+
+bool showInformationFor(Session& session, const KeyString& key) {
+  const bool general = isExtended(key, scan::kF1);
+  if (!general && !isExtended(key, scan::kF2)) return false;
+  const EditionSections& sections = session.state.sections;
+  showInformation(session.screen(), session.display, session.data,
+                  general ? sections.generalInfo : sections.editionInfo,
+                  general ? ViewerMode::General : ViewerMode::Edition, session.state.viewer);
+  return true;
+}
+
+}  // namespace kolvard

@@ -1,0 +1,20 @@
+// The keys that mean the same on every screen that offers them: F1 and F2 open the information
+// viewer, F3 and F5 to F8 leave for the other screens, Esc for the front page.
+#pragma once
+
+#include "screens/common/screen_page.hpp"
+#include "ui/key_string.hpp"
+
+namespace kolvard {
+
+struct Session;
+
+// F3 register, F5 sheets, F6 flaws, F7 composites, F8 types, Esc the front page; nothing for
+// any other key. The key is compared as it is (letters are not involved).
+KeyResult leavingKey(const KeyString& key);
+
+// F1: the general information text, F2: the current edition's, in the information viewer,
+// which puts the screen back as it was. False for any other key.
+bool showInformationFor(Session& session, const KeyString& key);
+
+}  // namespace kolvard

@@ -1,0 +1,63 @@
+// Everything a screen works with: the state the screens share (the current selection, the
+// sections of the current edition, the zoom and the flow between screens), the data file, the
+// window, the settings file and where printed schemas go. One session lives for the whole
+// run; each screen's own state is handed to it by the screen table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "data/data_file.hpp"
+#include "screens/common/selection.hpp"
+#include "screens/common/settings_store.hpp"
+#include "ui/display.hpp"
+#include "ui/info_viewer.hpp"
+
+namespace kolvard {
+
+class Screen;
+
+// Sections located at the top of every main cycle.
+struct EditionSections {
+  SectionRef generalInfo;  // "AINFOF1"
+  SectionRef editionInfo;  // edition + "INFOF2" ("IINFOF2" with the Iceland flag)
+  SectionRef wholeSheets;  // edition + "HELARK"
+  SectionRef types;        // edition + "TYPER"
+  SectionRef series;       // edition + "CSERIER"
+  SectionRef frameData;    // "TRAMDAT"
+};
+
+struct SharedState {
+  Selection selection;
+  // The zoom as requested (2, 3, 4, or 6/8 until the next save limits it).
+  int zoom = 3;
+
+  // Set by the main cycle for the current edition.
+  std::string caption;                            // the edition caption of headings
+  std::array<std::int16_t, 74> printingCounts{};  // entries 1..73 from edition + "RFANTAL"
+  EditionSections sections;
+
+  // Screen flow.
+  bool frontPageDrawn = false;       // false: the next front-page drawing is a full one
+  bool openSheetsPending = false;    // Enter on the front page: open the sheets screen next cycle
+  bool keyReadOnFrontPage = false;   // since the register last emptied its result list
+  std::string screenName = "front";  // the screen now waiting for a key (state dump)
+  ViewerState viewer;                // the information viewer, while it is open
+
+  const std::string& edition() const { return selection.edition(); }
+  const std::string& value() const { return selection.value(); }
+};
+
+struct Session {
+  SharedState& state;
+  const DataFile& data;
+  Display& display;
+  SettingsStore& settings;
+  std::filesystem::path outputDirectory{"."};  // where printed schemas go
+
+  Screen& screen() { return display.screen(); }
+};
+
+}  // namespace kolvard

@@ -1,0 +1,35 @@
+// The front page: the stamp of the current edition and value on a white panel, the logo and
+// the key menu on the dark panel, and the keys that choose edition, value and zoom, open the
+// information texts and the screens, or end the program. The main cycle shows it once a
+// cycle; every key but "R" hands control back to the main cycle.
+#pragma once
+
+#include <string_view>
+
+#include "screens/common/screen_page.hpp"
+#include "screens/common/session.hpp"
+
+namespace kolvard {
+
+class FrontPage final : public ScreenPage {
+ public:
+  explicit FrontPage(Session& session) : session_(session) {}
+
+  void enter() override {}
+  // The first drawing of a cycle: the stamp panel, and the whole page when it was not drawn
+  // since the window was (re)made or a screen was shown.
+  void draw() override;
+  // Leaves for the front page (the next main cycle), for a screen, or for the end.
+  KeyResult handleKey(const KeyString& key) override;
+
+ private:
+  Session& session_;
+  bool drawn_ = false;
+};
+
+// Draws a run-length picture section at a pixel position; nothing when it is not found or
+// starts at 0. Returns the lookup status.
+int drawPictureSection(Session& session, std::string_view name, std::string_view edition, int left,
+                       int top, int colour);
+
+}  // namespace kolvard

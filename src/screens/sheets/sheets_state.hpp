@@ -1,0 +1,22 @@
+// The sheets screen's own state, kept between visits, with what the state dump shows of it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kolvard {
+
+struct SheetsState {
+  int panePair = 0;                     // 0 panes A and B, 1 panes C and D
+  int panes = 1;                        // of the sheet shown
+  std::vector<std::string> captions;    // of the panes shown
+  std::vector<std::string> watermarks;  // of the panes shown
+  std::vector<std::string> files;       // written by the last print
+  std::string printError;               // why the last print wrote no file
+};
+
+// The sheets part of the state dump: panes, pane pair, the printing-information switch, and
+// the captions, watermark marks and printed files.
+std::string sheetsStateJson(const SheetsState& sheets, bool printingInfo);
+
+}  // namespace kolvard

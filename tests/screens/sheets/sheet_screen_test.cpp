@@ -1,0 +1,321 @@
+// The sheets screen through the headless backend, its printed schemas, and the command-line
+// export that writes the same files.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/export_command.hpp"
+#include "data/cp865.hpp"
+#include "domain/sheet_knowledge.hpp"
+#include "domain/sheet_schema.hpp"
+#include "print/export_session.hpp"
+#include "print/page_raster.hpp"
+#include "print/schema_bitmap.hpp"
+#include "print/sheet_schema_print.hpp"
+#include "support/golden.hpp"
+#include "support/headless_run.hpp"
+#include "ui/png_image.hpp"
+#include "ui/screen.hpp"
+
+namespace kolvard {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::runHeadless;
+using test::ScratchDir;
+
+bool has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// "M" and five steps down: 4 øre of the official stamps.
+const char* const kM4o = "M Down Down Down Down Down";
+
+TEST(SheetScreen, EnterOnTheFrontPageOpensTheSheet) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(dir, "P Down Enter state:" + a("1.json") +
+                                      " Esc F5 state:" + a("2.json") + " F3 state:" + a("3.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string one = readFile(dir / "1.json");
+  EXPECT_TRUE(has(one, "\"screen\": \"sheets\"")) << one;
+  EXPECT_TRUE(has(one, "\"panes\": 2"));
+  EXPECT_TRUE(has(one, "\"captions\": [\"Helark kendes\", \"Helark kendes\"]"));
+  EXPECT_TRUE(has(readFile(dir / "2.json"), "\"screen\": \"sheets\""));
+  EXPECT_TRUE(has(readFile(dir / "3.json"), "\"screen\": \"register\""));
+
+  // The two-coloured edition has a schema screen of its own: for now the front page stays.
+  ScratchDir two;
+  two.addSampleData();
+  const auto t = runHeadless(two, "T Enter state:" + (two / "t.json").string());
+  ASSERT_EQ(t.status, 0);
+  EXPECT_TRUE(has(readFile(two / "t.json"), "\"screen\": \"front\""));
+}
+
+TEST(SheetScreen, CaptionsAndWatermarks) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(dir, std::string(kM4o) + " Enter T \"3\" Enter state:" + a("3.json") +
+                                      " PgDn state:" + a("4.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string three = readFile(dir / "3.json");
+  EXPECT_TRUE(has(three, "\"printing\": \"3\"")) << three;
+  EXPECT_TRUE(has(three, "\"captions\": [\"Helark kendes\", \"Tavle som tryk 2\"]")) << three;
+  // Pane A's watermark reads to the left, pane B's to the right.
+  EXPECT_TRUE(has(three, "\"watermarks\": [\"\u2190 vm\", \"vm \u2192\"]")) << three;
+  const std::string four = readFile(dir / "4.json");
+  EXPECT_TRUE(has(four, "\"printing\": \"4\""));
+  EXPECT_TRUE(has(four, "(Helark kendes ikke)"));
+}
+
+TEST(SheetScreen, PrintingEntriesAndStepsStayInRange) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  // P 4s has printings 1 to 6.
+  const auto r = runHeadless(dir, "P Down Enter PgUp state:" + a("1.json") +
+                                      " T \"9\" Enter state:" + a("2.json") +
+                                      " T \"6\" Enter PgDn state:" + a("3.json") +
+                                      " PgUp state:" + a("4.json") + " F4 state:" + a("5.json"));
+  ASSERT_EQ(r.status, 0);
+  EXPECT_TRUE(has(readFile(dir / "1.json"), "\"printing\": \"1\""));
+  EXPECT_TRUE(has(readFile(dir / "2.json"), "\"printing\": \"1\""));
+  EXPECT_TRUE(has(readFile(dir / "3.json"), "\"printing\": \"6\""));
+  const std::string four = readFile(dir / "4.json");
+  EXPECT_TRUE(has(four, "\"printing\": \"5\""));
+  EXPECT_TRUE(has(four, "\"printingTo\": \"5\""));
+  EXPECT_TRUE(has(four, "\"printingInfo\": false"));
+  EXPECT_TRUE(has(readFile(dir / "5.json"),
+                  "\"sheets\": {\"panes\": 2, \"panePair\": 0, \"printingInfo\": true"));
+}
+
+TEST(SheetScreen, NewValues) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  // A value the edition does not have is refused; one it has starts at printing 1.
+  const auto r = runHeadless(dir, "P Down Enter T \"3\" Enter V \"5s\" Enter state:" + a("1.json") +
+                                      " V \"8s\" Enter state:" + a("2.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string one = readFile(dir / "1.json");
+  EXPECT_TRUE(has(one, "\"value\": \"4s\"")) << one;
+  EXPECT_TRUE(has(one, "\"printing\": \"3\""));
+  const std::string two = readFile(dir / "2.json");
+  EXPECT_TRUE(has(two, "\"value\": \"8s\"")) << two;
+  EXPECT_TRUE(has(two, "\"printing\": \"1\""));
+  EXPECT_TRUE(has(two, "\"screen\": \"sheets\""));
+}
+
+TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(dir, "A Down Down Enter T \"4\" Enter C state:" + a("1.json") +
+                                      " S state:" + a("2.json") + " D state:" + a("3.json") +
+                                      " B state:" + a("4.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string one = readFile(dir / "1.json");
+  EXPECT_TRUE(has(one, "\"panes\": 4")) << one;
+  EXPECT_TRUE(has(one, "\"panePair\": 1"));
+  EXPECT_TRUE(has(one, "Supplement 1 som tryk 4"));
+  EXPECT_TRUE(has(readFile(dir / "2.json"), "\"panePair\": 0"));
+  EXPECT_TRUE(has(readFile(dir / "3.json"), "\"panePair\": 1"));
+  EXPECT_TRUE(has(readFile(dir / "4.json"), "\"panePair\": 0"));
+
+  // Two panes: "C" changes nothing.
+  ScratchDir two;
+  two.addSampleData();
+  const auto r2 = runHeadless(two, "P Down Enter C state:" + (two / "1.json").string());
+  ASSERT_EQ(r2.status, 0);
+  EXPECT_TRUE(has(readFile(two / "1.json"), "\"panePair\": 0"));
+}
+
+TEST(SheetScreen, GoldenAtZoom3) {
+  ScratchDir dir;
+  dir.addSampleData();
+  // Printing 3 of M 4ø carries every flag letter in its first rows.
+  const auto r = runHeadless(
+      dir, std::string(kM4o) + " Enter T \"3\" Enter shot:" + (dir / "m4o3.png").string());
+  ASSERT_EQ(r.status, 0);
+  const auto shot = readPng(dir / "m4o3.png");
+  ASSERT_TRUE(shot);
+  EXPECT_TRUE(test::matchesGolden(*shot, "sheets-M-4o-3"));
+}
+
+std::string fileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+int exportCommand(const std::vector<std::string>& args, const fs::path& data, std::string* out,
+                  std::string* err = nullptr) {
+  std::ostringstream o, e;
+  const int status = runExportCommand(args, data, o, e);
+  if (out != nullptr) *out = o.str();
+  if (err != nullptr) *err = e.str();
+  return status;
+}
+
+TEST(SheetScreen, F9AndF10WriteTheSameFilesAsTheCommandLine) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(dir, "P Down Enter F9 Space state:" + a("1.json") + " F10 Space");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_TRUE(has(readFile(dir / "1.json"), "\"files\": [\"#P4s1A.BMP\"]"));
+  const std::string left = fileBytes(dir / "#P4s1A.BMP");
+  const std::string right = fileBytes(dir / "#P4s1B.BMP");
+  ASSERT_EQ(left.size(), kSchemaBitmapSize);
+  ASSERT_EQ(right.size(), kSchemaBitmapSize);
+  EXPECT_NE(left, right);
+
+  ScratchDir out;
+  std::string names;
+  ASSERT_EQ(exportCommand({"sheet", "P", "4s", "1", "A", out.path().string()}, dir / "KOL703.dat",
+                          &names),
+            0);
+  EXPECT_EQ(names, "#P4s1A.BMP\n");
+  EXPECT_EQ(fileBytes(out / "#P4s1A.BMP"), left);
+  // Nothing else is left in the directory: no scratch files.
+  EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), fs::directory_iterator()), 1);
+}
+
+TEST(SheetScreen, AFileThatCannotBeMadeIsReported) {
+  ScratchDir dir;
+  dir.addSampleData();
+  fs::create_directory(dir / "#P4s1A.BMP");  // the name is taken by a directory
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(dir, "P Down Enter F9 Space state:" + a("1.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string one = readFile(dir / "1.json");
+  EXPECT_TRUE(has(one, "\"files\": [], \"printError\": \"navnet bruges af en mappe\"")) << one;
+  EXPECT_GE(r.beeps, 1);
+  EXPECT_TRUE(fs::is_directory(dir / "#P4s1A.BMP"));
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    EXPECT_FALSE(has(entry.path().filename().string(), ".part")) << entry.path();
+  }
+}
+
+TEST(ExportCommand, RefusesWrongArguments) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const fs::path data = dir / "KOL703.dat";
+  std::string out, err;
+  EXPECT_EQ(exportCommand({}, data, &out, &err), 2);
+  EXPECT_EQ(exportCommand({"sheet", "Q", "4s", "1", "A"}, data, &out, &err), 2);
+  EXPECT_EQ(exportCommand({"sheet", "P", "5s", "1", "A"}, data, &out, &err), 2);
+  EXPECT_TRUE(has(err, "no value 5s")) << err;
+  EXPECT_EQ(exportCommand({"sheet", "P", "4s", "7", "A"}, data, &out, &err), 2);
+  EXPECT_TRUE(has(err, "printings 1 to 6")) << err;
+  EXPECT_EQ(exportCommand({"sheet", "P", "4s", "1", "C"}, data, &out, &err), 2);
+  EXPECT_TRUE(has(err, "2 panes")) << err;
+  EXPECT_EQ(exportCommand({"sheet", "T", "4s", "1", "A"}, data, &out, &err), 2);
+  EXPECT_EQ(exportCommand({"series", "P", "4s", "1"}, data, &out, &err), 2);
+  EXPECT_TRUE(has(err, "no series print")) << err;
+  EXPECT_EQ(exportCommand({"series", "V", "1ø", "x"}, data, &out, &err), 2);
+  EXPECT_EQ(exportCommand({"series", "V", "1ø", "4"}, data, &out, &err), 2);
+  EXPECT_TRUE(out.empty());
+  // A missing data file and an output directory that does not exist.
+  EXPECT_EQ(exportCommand({"sheet", "P", "4s", "1", "A"}, dir / "none.dat", &out, &err), 1);
+  EXPECT_EQ(exportCommand({"sheet", "P", "4s", "1", "A", (dir / "no" / "such").string()}, data,
+                          &out, &err),
+            1);
+  EXPECT_TRUE(has(err, "#P4s1A.BMP")) << err;
+}
+
+TEST(ExportCommand, SeriesPagesMatchTheFlawScreensPrint) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  // V 1ø: the flaw screen's F12 prints series 1 on several pages.
+  const auto r = runHeadless(dir, "V F6 F12 Space state:" + a("1.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string one = readFile(dir / "1.json");
+  EXPECT_TRUE(has(one, "\"printedFiles\": [\"%V1oC1-1.BMP\", \"%V1oC1-2.BMP\"")) << one;
+
+  ScratchDir out;
+  std::string names;
+  ASSERT_EQ(
+      exportCommand({"series", "V", "1ø", "1", out.path().string()}, dir / "KOL703.dat", &names),
+      0);
+  ASSERT_TRUE(has(names, "%V1oC1-1.BMP\n%V1oC1-2.BMP\n")) << names;
+  for (const auto& entry : fs::directory_iterator(out.path())) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(has(names, name + "\n"));
+    EXPECT_EQ(fileBytes(entry.path()), fileBytes(dir / name)) << name;
+  }
+}
+
+// A hash of the file's bytes (FNV-1a, 64 bits), for the golden check of a whole page.
+std::string hashOf(const std::vector<std::uint8_t>& bytes) {
+  std::uint64_t h = 1469598103934665603ULL;
+  for (const std::uint8_t b : bytes) h = (h ^ b) * 1099511628211ULL;
+  char text[32];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+  return text;
+}
+
+// The page reduced eight times in each direction: each pixel is grey by the ink it covers.
+Framebuffer reducedView(const PageRaster& raster) {
+  constexpr int kStep = 8;
+  Framebuffer view(kRasterWidth / kStep, kPictureRows / kStep);
+  for (int y = 0; y < view.height(); ++y) {
+    for (int x = 0; x < view.width(); ++x) {
+      int ink = 0;
+      for (int dy = 0; dy < kStep; ++dy) {
+        for (int dx = 0; dx < kStep; ++dx) ink += raster.ink(x * kStep + dx, 1 + y * kStep + dy);
+      }
+      const auto level = static_cast<std::uint32_t>(255 - ink * 255 / (kStep * kStep));
+      view.set(x, y, level << 16 | level << 8 | level);
+    }
+  }
+  return view;
+}
+
+TEST(SheetSchemaPrint, GoldenPage) {
+  const auto data = DataFile::open(KOLVARD_SAMPLE_DATA);
+  ASSERT_TRUE(data);
+  Screen screen(&*data);
+  screen.openWindow(2);
+  screen.setUpFonts();
+  // Pane A of M 4ø printing 3: every flag mark, and a cliché picture in every cell.
+  const std::string value = "4" + std::string(1, cp865::kOslash);
+  const SheetOfPrinting sheet = readSheetOfPrinting(*data, "M", value, "3");
+  SheetSchemaPage page;
+  page.edition = "M";
+  page.value = value;
+  page.printing = "3";
+  page.caption = cp(" Tjeneste");
+  page.panes = 2;
+  page.pane = 0;
+  page.paneCaption = readSheetKnowledge(*data, "M", value, "3").captions[0];
+  page.table = &sheet.table;
+  page.group = sheet.format.group;
+  PageRaster raster;
+  ExportProgress progress(nullptr);
+  drawSheetSchemaPage(screen, raster, *data, page, progress, "07. 03. 2016");
+  EXPECT_TRUE(test::matchesGolden(reducedView(raster), "sheet-schema-M-4o-3A"));
+
+  const std::string hash = hashOf(encodeSchemaBitmap(raster));
+  const fs::path reference = fs::path(KOLVARD_GOLDEN_DIR) / "sheet-schema-M-4o-3A.fnv";
+  const char* update = std::getenv("KOLVARD_UPDATE_GOLDEN");
+  if (!fs::exists(reference) || (update != nullptr && std::string(update) == "1")) {
+    std::ofstream(reference) << hash << "\n";
+    if (update == nullptr) ADD_FAILURE() << "no reference hash: wrote " << reference;
+    return;
+  }
+  std::string expected;
+  std::ifstream(reference) >> expected;
+  EXPECT_EQ(hash, expected) << "the BMP of the page changed; look at the reduced view first";
+}
+
+}  // namespace
+}  // namespace kolvard
