@@ -119,4 +119,34 @@ std::string cp865ToUtf8(std::string_view cp865) {
   return out;
 }
 
+char cp865Upper(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
+  // The Nordic letters of code page 865 have upper-case forms too.
+  switch (u) {
+    case 145:
+      return static_cast<char>(146);  // æ Æ
+    case 155:
+      return static_cast<char>(157);  // ø Ø
+    case 134:
+      return static_cast<char>(143);  // å Å
+    case 132:
+      return static_cast<char>(142);  // ä Ä
+    case 148:
+      return static_cast<char>(153);  // ö Ö
+    case 129:
+      return static_cast<char>(154);  // ü Ü
+    case 130:
+      return static_cast<char>(144);  // é É
+    default:
+      return c;
+  }
+}
+
+std::string cp865Upper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = cp865Upper(c);
+  return out;
+}
+
 }  // namespace kolvard

@@ -27,6 +27,11 @@ void appendUtf8(std::string& out, char32_t ch);
 std::string utf8ToCp865(std::string_view utf8, std::optional<char32_t>* bad = nullptr);
 std::string cp865ToUtf8(std::string_view cp865);
 
+// Letters in upper case: a-z and the Nordic and accented letters that have an upper-case
+// form in code page 865; every other byte as it is.
+char cp865Upper(char c);
+std::string cp865Upper(std::string_view text);
+
 // Shorthand for turning a UTF-8 source literal into program text: cp("Våbentypen").
 inline std::string cp(std::string_view utf8) {
   return utf8ToCp865(utf8);

@@ -20,37 +20,13 @@ bool matches(std::span<const std::uint8_t> bytes, std::string_view text) {
   return bytes.size() >= text.size() && std::memcmp(bytes.data(), text.data(), text.size()) == 0;
 }
 
-char upperCp865(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
-  // The Nordic letters of code page 865 have upper-case forms too.
-  switch (u) {
-    case 145:
-      return static_cast<char>(146);  // æ Æ
-    case 155:
-      return static_cast<char>(157);  // ø Ø
-    case 134:
-      return static_cast<char>(143);  // å Å
-    case 132:
-      return static_cast<char>(142);  // ä Ä
-    case 148:
-      return static_cast<char>(153);  // ö Ö
-    case 129:
-      return static_cast<char>(154);  // ü Ü
-    case 130:
-      return static_cast<char>(144);  // é É
-    default:
-      return c;
-  }
-}
-
 }  // namespace
 
 std::string normaliseSectionName(std::string_view name) {
   std::string n(name);
   if (const auto p = n.find(cp865::kOslash); p != std::string::npos) n[p] = 'O';
   if (const auto p = n.find(cp865::kOslashUpper); p != std::string::npos) n[p] = 'O';
-  for (char& c : n) c = upperCp865(c);
+  for (char& c : n) c = cp865Upper(c);
   n.resize(8, ' ');
   return n;
 }

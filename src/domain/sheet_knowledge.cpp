@@ -9,22 +9,6 @@
 namespace kolvard {
 namespace {
 
-std::string upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') {
-      c = static_cast<char>(c - 32);
-    } else if (c == cp865::kOslash) {
-      c = cp865::kOslashUpper;
-    } else if (c == cp865::kAe) {
-      c = cp865::kAeUpper;
-    } else if (c == cp865::kAring) {
-      c = cp865::kAringUpper;
-    }
-  }
-  return out;
-}
-
 // Record n of a section of fixed-length records; empty past the section end.
 std::string recordAt(const DataFile& file, const SectionRef& ref, std::int64_t n, int length) {
   const std::int64_t at = static_cast<std::int64_t>(ref.start) + n * length;
@@ -37,7 +21,7 @@ std::string recordAt(const DataFile& file, const SectionRef& ref, std::int64_t n
 }  // namespace
 
 std::string sheetKnowledgeSectionName(std::string_view edition, std::string_view value) {
-  return std::string(edition) + upper(value) + "DAU";
+  return std::string(edition) + cp865Upper(value) + "DAU";
 }
 
 std::string paneCaption(std::string_view paneText) {
