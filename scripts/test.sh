@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs the whole test suite twice: once in an
-# optimised build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Checks the formatting, then builds everything with warnings as errors and runs the whole
+# test suite twice: once in an optimised build and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-packages.sh
+./scripts/check-format.sh
 jobs="$(nproc)"
 for preset in ci ci-sanitize; do
   echo "== $preset"

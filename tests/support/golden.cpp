@@ -1,19 +1,36 @@
 #include "support/golden.hpp"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "ui/png_image.hpp"
 
 namespace kolvard::test {
+namespace {
+
+bool updating() {
+  const char* update = std::getenv("KOLVARD_UPDATE_GOLDEN");
+  return update != nullptr && std::string(update) == "1";
+}
+
+std::string fnvHash(const std::vector<std::uint8_t>& bytes) {
+  std::uint64_t h = 1469598103934665603ULL;
+  for (const std::uint8_t b : bytes) h = (h ^ b) * 1099511628211ULL;
+  char text[32];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+  return text;
+}
+
+}  // namespace
 
 ::testing::AssertionResult matchesGolden(const Framebuffer& image, const std::string& name) {
   namespace fs = std::filesystem;
   const fs::path dir = KOLVARD_GOLDEN_DIR;
   const fs::path reference = dir / (name + ".png");
   const fs::path actual = dir / (name + "-ACTUAL.png");
-  const char* update = std::getenv("KOLVARD_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
+  if (updating()) {
     fs::create_directories(dir);
     if (!writePng(reference, image))
       return ::testing::AssertionFailure() << "cannot write " << reference;
@@ -52,6 +69,31 @@ namespace kolvard::test {
   return ::testing::AssertionFailure()
          << name << ": " << differing << " pixels differ from the golden image, first at ("
          << firstX << ", " << firstY << "); wrote " << actual;
+}
+
+::testing::AssertionResult matchesGoldenHash(const std::vector<std::uint8_t>& bytes,
+                                             const std::string& name) {
+  namespace fs = std::filesystem;
+  const fs::path dir = KOLVARD_GOLDEN_DIR;
+  const fs::path reference = dir / (name + ".fnv");
+  const fs::path actual = dir / (name + "-ACTUAL.fnv");
+  const std::string hash = fnvHash(bytes);
+  if (updating() || !fs::exists(reference)) {
+    fs::create_directories(dir);
+    std::ofstream(reference) << hash << "\n";
+    if (updating()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "no reference hash " << reference << ": wrote the candidate; review it and commit";
+  }
+  std::string expected;
+  std::ifstream(reference) >> expected;
+  if (hash == expected) {
+    fs::remove(actual);
+    return ::testing::AssertionSuccess();
+  }
+  std::ofstream(actual) << hash << "\n";
+  return ::testing::AssertionFailure() << name << ": the hash of the bytes is " << hash
+                                       << ", the reference " << expected << "; wrote " << actual;
 }
 
 }  // namespace kolvard::test
