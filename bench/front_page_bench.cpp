@@ -26,8 +26,8 @@ void BM_FullFrontPageDraw(benchmark::State& bench) {
   rig.state.zoom = zoom;
   rig.state.selection.restore("A", false, "4s", {"1", "1"}, "1");
   for (auto _ : bench) {
-    rig.state.frontPageDrawn = false;
-    FrontPage page(rig.session);
+    rig.state.front.drawn = false;
+    FrontPage page(rig.session, rig.state.front);
     page.draw();
     benchmark::DoNotOptimize(rig.screen.framebuffer().pixels().data());
   }

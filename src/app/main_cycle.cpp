@@ -95,21 +95,21 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
   PlatformDisplay display(screen, platform);
   SettingsFileStore settings(state, paths.settings);
   Session session{state, *data, display, settings, paths.outputDirectory};
-  state.frontPageDrawn = false;
+  state.front.drawn = false;
   try {
     for (;;) {
       saveSettings(state, paths.settings);
       locateEditionSections(state, *data);
       state.caption =
           editionTitle(state.edition(), state.selection.iceland() ? 1 : 0, state.caption);
-      if (state.openSheetsPending) {
-        state.openSheetsPending = false;
+      if (state.front.openSheetsPending) {
+        state.front.openSheetsPending = false;
         runScreens(session, state, ScreenCode::Sheets);
       }
-      if (display.ensureWindow(state.zoom)) state.frontPageDrawn = false;
+      if (display.ensureWindow(state.zoom)) state.front.drawn = false;
       screen.setUpFonts();
       state.screenName = "front";
-      FrontPage front(session);
+      FrontPage front(session, state.front);
       const ScreenCode next = runScreenPage(front, display);
       if (next == ScreenCode::End) return 0;
       if (next != ScreenCode::FrontPage) runScreens(session, state, next);

@@ -9,6 +9,7 @@
 #include "app/edition_settings.hpp"
 #include "screens/common/session.hpp"
 #include "screens/flaws/flaws_state.hpp"
+#include "screens/front/front_page_state.hpp"
 #include "screens/register/register_state.hpp"
 #include "screens/sheets/sheets_state.hpp"
 
@@ -18,6 +19,7 @@ struct ProgramState : SharedState {
   // The record of the current edition as last read from or written to the settings file.
   EditionSettings settings;
 
+  FrontPageState front;
   RegisterState reg;
   FlawsState flaws;
   SheetsState sheets;

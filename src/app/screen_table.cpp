@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "screens/flaws/flaw_screen.hpp"
+#include "screens/register/register_dump.hpp"
 #include "screens/register/register_screen.hpp"
 #include "screens/sheets/sheet_screen.hpp"
 
@@ -19,6 +20,7 @@ struct ScreenRow {
   Editions editions;
   const char* name;  // the screen's name in the state dump
   std::unique_ptr<ScreenPage> (*open)(Session&, ProgramState&);
+  void (*dump)(JsonObject&, const ProgramState&);  // its object in the state dump
 };
 
 template <typename Page, auto Member>
@@ -28,9 +30,12 @@ std::unique_ptr<ScreenPage> make(Session& session, ProgramState& state) {
 
 constexpr ScreenRow kScreens[] = {
     {ScreenCode::Register, Editions::OneColoured, "register",
-     make<RegisterScreen, &ProgramState::reg>},
-    {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>},
-    {ScreenCode::Flaws, Editions::OneColoured, "flaws", make<FlawScreen, &ProgramState::flaws>},
+     make<RegisterScreen, &ProgramState::reg>,
+     [](JsonObject& d, const ProgramState& s) { writeRegisterDump(d, s.reg, s.selection); }},
+    {ScreenCode::Flaws, Editions::OneColoured, "flaws", make<FlawScreen, &ProgramState::flaws>,
+     [](JsonObject& d, const ProgramState& s) { writeFlawsDump(d, s.flaws, s.selection); }},
+    {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>,
+     [](JsonObject& d, const ProgramState& s) { writeSheetsDump(d, s.sheets, s.selection); }},
 };
 
 const ScreenRow* rowFor(ScreenCode code, const std::string& edition) {
@@ -52,8 +57,14 @@ void runScreens(Session& session, ProgramState& state, ScreenCode code) {
     code = runScreenPage(*page, session.display);
   }
   // Leaving a screen returns to the top of the main cycle with a full front-page drawing.
-  state.frontPageDrawn = false;
+  state.front.drawn = false;
   state.screenName = "front";
+}
+
+void writeScreenDumps(JsonObject& dump, const ProgramState& state) {
+  for (const ScreenRow& row : kScreens) {
+    if (row.dump != nullptr) row.dump(dump, state);
+  }
 }
 
 }  // namespace kolvard

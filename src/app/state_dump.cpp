@@ -1,7 +1,7 @@
 #include "app/state_dump.hpp"
 
+#include "app/screen_table.hpp"
 #include "screens/common/json_writer.hpp"
-#include "screens/register/register_dump.hpp"
 
 namespace kolvard {
 
@@ -17,9 +17,9 @@ std::string stateDumpJson(const ProgramState& state) {
       .text("position", s.position())
       .number("positionIndex", s.positionIndex())
       .text("cliche", s.cliche())
-      .number("zoom", state.zoom)
-      .boolean("frontPageDrawn", state.frontPageDrawn)
-      .text("caption", state.caption);
+      .number("zoom", state.zoom);
+  writeFrontPageDump(dump, state.front);
+  dump.text("caption", state.caption);
   if (state.viewer.active) {
     dump.json("viewer", JsonObject()
                             .number("mode", static_cast<int>(state.viewer.mode))
@@ -27,9 +27,7 @@ std::string stateDumpJson(const ProgramState& state) {
                             .number("maxTop", state.viewer.maxTop)
                             .str());
   }
-  dump.json("register", registerStateJson(state.reg, s))
-      .json("flaws", flawsStateJson(state.flaws, s))
-      .json("sheets", sheetsStateJson(state.sheets, s.printingInfo()));
+  writeScreenDumps(dump, state);
   return dump.str();
 }
 

@@ -51,8 +51,7 @@ constexpr std::array<std::string_view, 8> kRoman = {"I", "II", "III", "IV",
 
 // "117" -> "I·17", "105" -> "I·5", "200" -> "II·100"; empty when not a plate-coded number.
 std::string plateNotation(std::string_view running) {
-  if (running.size() != 3 ||
-      !std::all_of(running.begin(), running.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+  if (running.size() != 3 || !std::all_of(running.begin(), running.end(), isDigit)) {
     return {};
   }
   const int plate = running[0] - '0';
@@ -168,9 +167,7 @@ std::vector<SeriesIndexEntry> readSeriesIndex(const DataFile& file, const Sectio
     if (text.size() - at < kIndexRecordSize) break;
     const std::string_view record = text.substr(at, kIndexRecordSize);
     SeriesIndexEntry entry;
-    std::string_view code = record.substr(0, kIndexFieldSize);
-    while (!code.empty() && code.back() == ' ') code.remove_suffix(1);
-    entry.value = std::string(code);
+    entry.value = std::string(withoutTrailingBlanks(record.substr(0, kIndexFieldSize)));
     entry.series = leadingNumber(record.substr(kIndexFieldSize, kIndexFieldSize));
     entry.first = leadingNumber(record.substr(2 * kIndexFieldSize, kIndexFieldSize));
     entry.last = leadingNumber(record.substr(3 * kIndexFieldSize, kIndexFieldSize));

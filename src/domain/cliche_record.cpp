@@ -18,15 +18,9 @@ constexpr char kIndentGreaterEqual = static_cast<char>(242);  // "≥": 5 units 
 
 // The edge-mark code as compared: "Ø" and "ø" as "O", ASCII letters upper-cased.
 std::string markCode(std::string_view code) {
-  std::string out;
-  for (const char c : code) {
-    if (c == cp865::kOslash || c == cp865::kOslashUpper) {
-      out += 'O';
-    } else if (c >= 'a' && c <= 'z') {
-      out += static_cast<char>(c - 'a' + 'A');
-    } else {
-      out += c;
-    }
+  std::string out = asciiUpper(code);
+  for (char& c : out) {
+    if (c == cp865::kOslash || c == cp865::kOslashUpper) c = 'O';
   }
   return out;
 }

@@ -124,7 +124,7 @@ void PrintingPositionTable::applyRecord(std::string_view r) {
   } else if (kind == 'F') {
     group_ = SheetGroup::None;
     const char c = r[1];
-    if (c >= '0' && c <= '9') {
+    if (isDigit(c)) {
       // A sheet has at most four panes of 100 positions.
       panes_ = std::clamp(c - '0', 1, 4);
     } else if (c == 'H' || c == 'K' || c == 'V') {

@@ -89,7 +89,7 @@ class Search {
     if (position_ == kTopRow) return p <= kLastSheetPosition && (p - 1) % 100 < 10;
     // The bottom row of every pane; the extra clichés have no row and are kept.
     if (position_ == 'n') return p > kLastSheetPosition || (p - 1) % 100 >= 90;
-    if (position_ >= '0' && position_ <= '9') return lastDigit(p) == position_ - '0';
+    if (isDigit(position_)) return lastDigit(p) == position_ - '0';
     return true;
   }
 

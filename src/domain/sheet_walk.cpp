@@ -301,8 +301,8 @@ std::optional<std::string> nextPrinting(std::string_view edition, std::string_vi
 
 std::optional<std::string> followClichePosition(const PrintingPositionTable& table,
                                                 std::string_view followCliche, int panes) {
-  std::string_view wanted = followCliche.substr(0, std::min<std::size_t>(followCliche.size(), 6));
-  while (!wanted.empty() && wanted.back() == ' ') wanted.remove_suffix(1);
+  const std::string_view wanted =
+      withoutTrailingBlanks(followCliche.substr(0, std::min<std::size_t>(followCliche.size(), 6)));
   if (trimmed(wanted).empty()) return std::nullopt;
   const bool withPanes = sheetHasPanes(panes);
   const int last = withPanes ? 200 : 100;

@@ -101,7 +101,7 @@ LineEditorResult runLineEditor(Screen& screen, KeyInput& keys, const LineEditorR
       entry.clear();
       result.cancelled = true;
       finished = true;
-    } else if (c >= '0' && c <= '9') {
+    } else if (isDigit(c)) {
       if (dash == kAfterNumeral) {
         entry += '-';
         dash = kDashPresent;

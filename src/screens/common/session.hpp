@@ -40,8 +40,6 @@ struct SharedState {
   EditionSections sections;
 
   // Screen flow.
-  bool frontPageDrawn = false;       // false: the next front-page drawing is a full one
-  bool openSheetsPending = false;    // Enter on the front page: open the sheets screen next cycle
   bool keyReadOnFrontPage = false;   // since the register last emptied its result list
   std::string screenName = "front";  // the screen now waiting for a key (state dump)
   ViewerState viewer;                // the information viewer, while it is open

@@ -9,6 +9,7 @@
 
 namespace kolvard {
 
+class JsonObject;
 class Selection;
 
 enum class FlawMode { ByPosition = 0, ByNumber = 1 };
@@ -24,9 +25,8 @@ struct FlawsState {
   LineEditorMemory editorMemory;          // the last position typed
 };
 
-// The flaws part of the state dump: mode, cliché and followed cliché, series, stamp number,
-// found, the printing-information switch, the occurrence items shown and the last series
-// print.
-std::string flawsStateJson(const FlawsState& flaws, const Selection& selection);
+// "flaws" in the state dump: mode, cliché and followed cliché, series, stamp number, found,
+// the printing-information switch, the occurrence items shown and the last series print.
+void writeFlawsDump(JsonObject& dump, const FlawsState& flaws, const Selection& selection);
 
 }  // namespace kolvard

@@ -109,14 +109,14 @@ int drawPictureSection(Session& session, std::string_view name, std::string_view
 }
 
 void FrontPage::draw() {
-  if (drawn_) return;
-  drawn_ = true;
+  if (drawnThisCycle_) return;
+  drawnThisCycle_ = true;
   SharedState& state = session_.state;
   Screen& screen = session_.screen();
   const int zoom = screen.zoom();
   screen.setTextColour(colour::kDarkGrey);
   screen.fillBox(31, 31, 389, 449, colour::kWhite);
-  if (!state.frontPageDrawn) {
+  if (!front_.drawn) {
     screen.clear();
     screen.fillBox(0, 0, 30, 480, colour::kDarkGrey);
     screen.fillBox(390, 0, 640, 480, colour::kDarkGrey);
@@ -138,10 +138,10 @@ void FrontPage::draw() {
   const int status = drawPictureSection(session_, asciiUpper(edition + value), edition, place.left,
                                         place.top, colours.value);
   if (status != kSectionFound) recoverDamagedSettings(session_);
-  if (state.frontPageDrawn) return;
+  if (front_.drawn) return;
   drawLogo(session_);
   drawMenu(screen);
-  state.frontPageDrawn = true;
+  front_.drawn = true;
 }
 
 KeyResult FrontPage::handleKey(const KeyString& rawKey) {
@@ -151,7 +151,7 @@ KeyResult FrontPage::handleKey(const KeyString& rawKey) {
     session_.display.beep();
     return kStay;
   }
-  state.openSheetsPending = false;
+  front_.openSheetsPending = false;
   state.keyReadOnFrontPage = true;
   KeyString key = upperKey(rawKey);
   if (isExtended(key, scan::kUp)) key = ordinaryKey(24);
@@ -177,11 +177,11 @@ KeyResult FrontPage::handleKey(const KeyString& rawKey) {
     if (c >= '1' && c <= '5') {
       static constexpr std::array<int, 5> kZooms = {2, 3, 4, 6, 8};
       state.zoom = kZooms[static_cast<std::size_t>(c - '1')];
-      state.frontPageDrawn = false;
+      front_.drawn = false;
       return ScreenCode::FrontPage;
     }
     if (c == static_cast<char>(kEnterCode)) {
-      state.openSheetsPending = true;
+      front_.openSheetsPending = true;
       return ScreenCode::FrontPage;
     }
     if (c == static_cast<char>(kEscCode)) {
@@ -191,7 +191,7 @@ KeyResult FrontPage::handleKey(const KeyString& rawKey) {
     return ScreenCode::FrontPage;
   }
   if (showInformationFor(session_, key)) {
-    state.frontPageDrawn = false;
+    front_.drawn = false;
     return ScreenCode::FrontPage;
   }
   if (const KeyResult screen = leavingKey(key)) return screen;

@@ -8,12 +8,13 @@
 
 #include "screens/common/screen_page.hpp"
 #include "screens/common/session.hpp"
+#include "screens/front/front_page_state.hpp"
 
 namespace kolvard {
 
 class FrontPage final : public ScreenPage {
  public:
-  explicit FrontPage(Session& session) : session_(session) {}
+  FrontPage(Session& session, FrontPageState& state) : session_(session), front_(state) {}
 
   void enter() override {}
   // The first drawing of a cycle: the stamp panel, and the whole page when it was not drawn
@@ -24,7 +25,8 @@ class FrontPage final : public ScreenPage {
 
  private:
   Session& session_;
-  bool drawn_ = false;
+  FrontPageState& front_;
+  bool drawnThisCycle_ = false;
 };
 
 // Draws a run-length picture section at a pixel position; nothing when it is not found or

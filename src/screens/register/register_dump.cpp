@@ -6,7 +6,7 @@
 
 namespace kolvard {
 
-std::string registerStateJson(const RegisterState& reg, const Selection& selection) {
+void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selection& selection) {
   std::vector<std::string> criteria;
   for (const CriteriaSet& set : reg.criteria) {
     criteria.push_back(JsonObject()
@@ -22,21 +22,21 @@ std::string registerStateJson(const RegisterState& reg, const Selection& selecti
                         .boolean("dim", !reg.results.normal(n))
                         .str());
   }
-  return JsonObject()
-      .json("criteria", jsonArray(criteria))
-      .number("setsInUse", reg.setsInUse)
-      .boolean("includeUndetermined", reg.includeUndetermined)
-      .text("value", selection.value())
-      .text("fromPrinting", selection.printings().from)
-      .text("toPrinting", selection.printings().to)
-      .text("highestPrinting", selection.highestPrinting())
-      .number("foundCount", reg.foundCount)
-      .number("lineCount", reg.lineCount)
-      .number("listOffset", reg.listOffset)
-      .number("cursorColumn", reg.cursorColumn)
-      .number("cursorRow", reg.cursorRow)
-      .json("lines", jsonArray(lines))
-      .str();
+  dump.json("register", JsonObject()
+                            .json("criteria", jsonArray(criteria))
+                            .number("setsInUse", reg.setsInUse)
+                            .boolean("includeUndetermined", reg.includeUndetermined)
+                            .text("value", selection.value())
+                            .text("fromPrinting", selection.printings().from)
+                            .text("toPrinting", selection.printings().to)
+                            .text("highestPrinting", selection.highestPrinting())
+                            .number("foundCount", reg.foundCount)
+                            .number("lineCount", reg.lineCount)
+                            .number("listOffset", reg.listOffset)
+                            .number("cursorColumn", reg.cursorColumn)
+                            .number("cursorRow", reg.cursorRow)
+                            .json("lines", jsonArray(lines))
+                            .str());
 }
 
 }  // namespace kolvard

@@ -7,11 +7,12 @@
 
 namespace kolvard {
 
+class JsonObject;
 class Selection;
 
-// A JSON object: criteria, sets in use, include flag, the value and range searched, counts,
+// "register": criteria, sets in use, include flag, the value and range searched, counts,
 // list offset, cursor, and the result lines in use (right-trimmed, UTF-8) with their dim
 // flags.
-std::string registerStateJson(const RegisterState& reg, const Selection& selection);
+void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selection& selection);
 
 }  // namespace kolvard

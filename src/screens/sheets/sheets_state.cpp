@@ -1,19 +1,20 @@
 #include "screens/sheets/sheets_state.hpp"
 
 #include "screens/common/json_writer.hpp"
+#include "screens/common/selection.hpp"
 
 namespace kolvard {
 
-std::string sheetsStateJson(const SheetsState& sheets, bool printingInfo) {
-  return JsonObject()
-      .number("panes", sheets.panes)
-      .number("panePair", sheets.panePair)
-      .boolean("printingInfo", printingInfo)
-      .texts("captions", sheets.captions)
-      .texts("watermarks", sheets.watermarks)
-      .texts("files", sheets.files)
-      .text("printError", sheets.printError)
-      .str();
+void writeSheetsDump(JsonObject& dump, const SheetsState& sheets, const Selection& selection) {
+  dump.json("sheets", JsonObject()
+                          .number("panes", sheets.panes)
+                          .number("panePair", sheets.panePair)
+                          .boolean("printingInfo", selection.printingInfo())
+                          .texts("captions", sheets.captions)
+                          .texts("watermarks", sheets.watermarks)
+                          .texts("files", sheets.files)
+                          .text("printError", sheets.printError)
+                          .str());
 }
 
 }  // namespace kolvard

@@ -6,6 +6,9 @@
 
 namespace kolvard {
 
+class JsonObject;
+class Selection;
+
 struct SheetsState {
   int panePair = 0;                     // 0 panes A and B, 1 panes C and D
   int panes = 1;                        // of the sheet shown
@@ -15,8 +18,8 @@ struct SheetsState {
   std::string printError;               // why the last print wrote no file
 };
 
-// The sheets part of the state dump: panes, pane pair, the printing-information switch, and
-// the captions, watermark marks and printed files.
-std::string sheetsStateJson(const SheetsState& sheets, bool printingInfo);
+// "sheets" in the state dump: panes, pane pair, the printing-information switch, and the
+// captions, watermark marks and printed files.
+void writeSheetsDump(JsonObject& dump, const SheetsState& sheets, const Selection& selection);
 
 }  // namespace kolvard

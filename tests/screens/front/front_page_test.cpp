@@ -138,7 +138,7 @@ TEST(FrontPage, KeyRBeepsAndChangesNothing) {
   EXPECT_EQ(r.beeps, 2);
   EXPECT_EQ(r.log, "beep\nbeep\n");
   EXPECT_EQ(shot(dir, "1.png"), shot(dir, "2.png"));
-  EXPECT_TRUE(r.state.frontPageDrawn);
+  EXPECT_TRUE(r.state.front.drawn);
 }
 
 TEST(FrontPage, ZoomKeysRecreateTheWindowOnlyWhenTheZoomChanges) {
