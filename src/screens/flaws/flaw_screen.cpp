@@ -56,6 +56,7 @@ bool isArrow(const KeyString& key) {
 
 void FlawScreen::message(int number, const MessageArgs& args) {
   showMessage(screen_, number, MessageCaller::Flaws, args);
+  panelTouched_ = true;
 }
 
 void FlawScreen::loadTable() {
@@ -514,7 +515,14 @@ KeyResult FlawScreen::act(const KeyString& rawKey) {
 
 KeyResult FlawScreen::handleKey(const KeyString& key) {
   eraseBox(screen_, 95, 400, 220, 412);
+  const KeyString upper = upperKey(key);
+  // The keys that walk the sheet or the clichés draw nothing over the key panel, unless they
+  // answer with a message.
+  panelTouched_ = !(isArrow(upper) || isExtended(upper, scan::kHome) ||
+                    isExtended(upper, scan::kEnd) || isExtended(upper, scan::kPgUp) ||
+                    isExtended(upper, scan::kPgDn));
   if (const KeyResult next = act(key)) return next;
+  if (!panelTouched_) return kStay;
   eraseBox(screen_, 211, 293, 355, 370);
   drawKeyPanel();
   // A viewer, an entry or a value change may have drawn over the screen: draw it whole.

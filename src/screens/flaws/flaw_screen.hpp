@@ -72,6 +72,7 @@ class FlawScreen final : public ScreenPage {
   int running_ = 1;
   bool unavailable_ = false;  // no series print and no by-number mode for this value
   char status_ = ' ';
+  bool panelTouched_ = true;  // the key panel was drawn over since it was drawn
   std::string stamp_;
 };
 
