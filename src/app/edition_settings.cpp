@@ -60,18 +60,19 @@ std::string editionLevelSelectorFor(std::string_view edition) {
   return std::string(defaultsOf(edition).levelSelector);
 }
 
+EditionSettings defaultsKeepingRest(std::string_view edition, const EditionSettings& rest) {
+  EditionSettings record = defaultSettingsFor(edition);
+  record.spareNumber = rest.spareNumber;
+  record.spareText1 = rest.spareText1;
+  record.spareText2 = rest.spareText2;
+  record.spareFlag = rest.spareFlag;
+  record.setOnLoad = rest.setOnLoad;
+  record.includeUndetermined = rest.includeUndetermined;
+  return record;
+}
+
 void resetToTwoColourDefaults(ProgramState& state) {
-  const EditionSettings defaults = defaultSettingsFor("T");
-  EditionSettings record = recordOfSelection(state);
-  record.edition = defaults.edition;
-  record.value = defaults.value;
-  record.fromPrinting = defaults.fromPrinting;
-  record.toPrinting = defaults.toPrinting;
-  record.position = defaults.position;
-  record.spareSelector = defaults.spareSelector;
-  record.viewMode = defaults.viewMode;
-  record.criteria = defaults.criteria;
-  selectRecord(state, record);
+  selectRecord(state, defaultsKeepingRest("T", recordOfSelection(state)));
   state.zoom = 3;
 }
 

@@ -48,6 +48,9 @@ bool isKnownEdition(std::string_view edition);
 // or empty. An empty or unknown letter gives the record of "T".
 EditionSettings defaultSettingsFor(std::string_view edition);
 
+// The defaults of an edition for fields 1-22 with fields 23-29 taken from `rest`.
+EditionSettings defaultsKeepingRest(std::string_view edition, const EditionSettings& rest);
+
 // The edition-level selector (not kept in the settings file): "9" for "T", "7" for "L" and "K",
 // and so on; "9" (that of "T") for an empty or unknown letter.
 std::string editionLevelSelectorFor(std::string_view edition);

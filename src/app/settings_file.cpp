@@ -245,18 +245,6 @@ void takeRecord(ProgramState& state, EditionSettings record) {
   selectRecord(state, record);
 }
 
-// The defaults of an edition for fields 1-22; fields 23-29 from `rest`.
-EditionSettings defaultsKeepingRest(std::string_view edition, const EditionSettings& rest) {
-  EditionSettings record = defaultSettingsFor(edition);
-  record.spareNumber = rest.spareNumber;
-  record.spareText1 = rest.spareText1;
-  record.spareText2 = rest.spareText2;
-  record.spareFlag = rest.spareFlag;
-  record.setOnLoad = rest.setOnLoad;
-  record.includeUndetermined = rest.includeUndetermined;
-  return record;
-}
-
 }  // namespace
 
 EditionSettings recordOfSelection(const ProgramState& state) {

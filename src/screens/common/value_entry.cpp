@@ -2,6 +2,7 @@
 
 #include "data/text_fields.hpp"
 #include "screens/common/selection.hpp"
+#include "screens/common/session.hpp"
 
 namespace kolvard {
 
@@ -40,6 +41,14 @@ ValueTaken takeValueEntry(Selection& selection, Screen& screen, MessageCaller ca
   selection.setValue(entry.check.value);
   selection.setCliche(entry.check.startingCliche);
   return ValueTaken::Yes;
+}
+
+ValueTaken enterValue(Session& session, double y, double offset, MessageCaller caller) {
+  Selection& s = session.state.selection;
+  const LineEditorRequest request{'V', y, offset, s.value(), s.edition(), s.value(), s.printing()};
+  const ValueEntryResult entry =
+      runValueEntry(session.screen(), session.display, request, s.iceland());
+  return takeValueEntry(s, session.screen(), caller, entry);
 }
 
 }  // namespace kolvard

@@ -15,6 +15,7 @@ namespace kolvard {
 class KeyInput;
 class Screen;
 class Selection;
+struct Session;
 
 struct ValueEntryResult {
   enum Kind { Cancelled, IcelandOval, Rejected, Accepted } kind = Cancelled;
@@ -31,5 +32,9 @@ enum class ValueTaken {
 };
 ValueTaken takeValueEntry(Selection& selection, Screen& screen, MessageCaller caller,
                           const ValueEntryResult& entry);
+
+// The "V" key of a screen: the line editor at (offset + 150, y) with the current value, the
+// value check, and the value taken into the session's selection.
+ValueTaken enterValue(Session& session, double y, double offset, MessageCaller caller);
 
 }  // namespace kolvard

@@ -518,9 +518,9 @@ KeyResult FlawScreen::handleKey(const KeyString& key) {
   const KeyString upper = upperKey(key);
   // The keys that walk the sheet or the clichés draw nothing over the key panel, unless they
   // answer with a message.
-  panelTouched_ = !(isArrow(upper) || isExtended(upper, scan::kHome) ||
-                    isExtended(upper, scan::kEnd) || isExtended(upper, scan::kPgUp) ||
-                    isExtended(upper, scan::kPgDn));
+  panelTouched_ =
+      !(isArrow(upper) || isExtended(upper, scan::kHome) || isExtended(upper, scan::kEnd) ||
+        isExtended(upper, scan::kPgUp) || isExtended(upper, scan::kPgDn));
   if (const KeyResult next = act(key)) return next;
   if (!panelTouched_) return kStay;
   eraseBox(screen_, 211, 293, 355, 370);

@@ -184,15 +184,11 @@ void SheetScreen::draw() {
 }
 
 KeyResult SheetScreen::valueEntry() {
-  const Selection& s = selection();
-  const LineEditorRequest request{'V', 370, 0, s.value(), s.edition(), s.value(), s.printing()};
-  const ValueEntryResult entry = runValueEntry(screen_, session_.display, request, s.iceland());
-  switch (takeValueEntry(selection(), screen_, MessageCaller::Sheets, entry)) {
+  switch (enterValue(session_, 370, 0, MessageCaller::Sheets)) {
     case ValueTaken::No:
       return kStay;
     case ValueTaken::TwoColoured:
-      // The two-coloured screens are not built yet: the front page.
-      return ScreenCode::FrontPage;
+      return kTwoColouredScreens;
     case ValueTaken::Yes:
       break;
   }
