@@ -2,12 +2,6 @@
 
 namespace kolvard {
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 int leadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
@@ -43,11 +37,6 @@ double leadingDecimal(std::string_view text) {
 
 std::string_view withoutTrailingPadding(std::string_view text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.remove_suffix(1);
-  return text;
-}
-
-std::string_view withoutTrailingBlanks(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
 }
 

@@ -7,7 +7,11 @@
 namespace kolvard {
 
 // The text without leading and trailing blanks.
-std::string_view trimmed(std::string_view text);
+inline std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
 
 // The decimal number at the start of a text (leading blanks skipped): "10b" gives 10, a text
 // without digits 0. Capped at 1,000,000 so that no field can overflow it.
@@ -20,7 +24,10 @@ double leadingDecimal(std::string_view text);
 // The text without the blanks and NUL bytes that pad the end of a fixed-width field.
 std::string_view withoutTrailingPadding(std::string_view text);
 // The text without its trailing blanks (NUL bytes stay).
-std::string_view withoutTrailingBlanks(std::string_view text);
+inline std::string_view withoutTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
 
 inline bool isDigit(char c) {
   return c >= '0' && c <= '9';

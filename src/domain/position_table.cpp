@@ -89,7 +89,9 @@ PositionTableLoad PrintingPositionTable::load(const DataFile& file, std::string_
   panes_ = 1;
   group_ = SheetGroup::None;
   infoCount_ = 0;
-  for (const PrintingRecord& r : decodePrintingRecords(file, ref)) {
+  const PrintingRecords records(file, ref);
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const PrintingRecord r = records[i];
     const std::string_view record(r.data(), r.size());
     if (record[0] == '^' && (record[1] == 'F' || record[1] == 'f')) break;
     if (record[0] == 'T') {

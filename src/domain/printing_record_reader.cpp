@@ -125,10 +125,10 @@ PrintingRecordReader::PrintingRecordReader(const DataFile& file, const SectionRe
       value_(std::move(value)),
       mode_(mode),
       fourSkilling1864_(edition_ == "A" && value_ == "4s") {
-  const std::vector<PrintingRecord> decoded = decodePrintingRecords(file, section);
+  const PrintingRecords decoded(file, section);
   records_.resize(decoded.size());
   for (std::size_t i = 0; i < decoded.size(); ++i) {
-    const PrintingRecord& r = decoded[i];
+    const PrintingRecord r = decoded[i];
     // The wide form: characters 1..8, two blanks, 9..12, four blanks, 13..18.
     WideRecord& w = records_[i];
     w.fill(' ');

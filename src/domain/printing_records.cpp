@@ -1,7 +1,8 @@
 #include "domain/printing_records.hpp"
 
+#include <algorithm>
+
 #include "data/cp865.hpp"
-#include "data/inverted_record.hpp"
 
 namespace kolvard {
 namespace {
@@ -37,17 +38,8 @@ SectionRef findPrintingSection(const DataFile& file, std::string_view edition,
   return name.empty() ? SectionRef{} : file.findSection(name);
 }
 
-std::vector<PrintingRecord> decodePrintingRecords(const DataFile& file, const SectionRef& section) {
-  std::vector<PrintingRecord> records;
-  if (!section.found()) return records;
-  const auto bytes = file.sectionBytes(section);
-  const std::size_t count = bytes.size() / kPrintingRecordLength;
-  records.resize(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    decodeInvertedRecordInto(bytes.subspan(i * kPrintingRecordLength, kPrintingRecordLength),
-                             records[i]);
-  }
-  return records;
+PrintingRecords::PrintingRecords(const DataFile& file, const SectionRef& section) {
+  if (section.found()) bytes_ = file.sectionBytes(section);
 }
 
 char sheetGroupLetter(SheetGroup group) {
@@ -77,12 +69,15 @@ SheetGroup sheetGroupFromLetter(char letter) {
   }
 }
 
-std::vector<ClicheCorrection> clicheCorrectionsOf(std::string_view printingKey) {
-  std::vector<ClicheCorrection> out;
-  for (const ClicheCorrection& c : kCorrections) {
-    if (c.key == printingKey) out.push_back(c);
-  }
-  return out;
+std::span<const ClicheCorrection> clicheCorrectionsOf(std::string_view printingKey) {
+  // The corrections of a printing stand together in the table.
+  const std::span<const ClicheCorrection> all(kCorrections);
+  const auto first = std::find_if(all.begin(), all.end(),
+                                  [&](const ClicheCorrection& c) { return c.key == printingKey; });
+  const auto last = std::find_if(first, all.end(),
+                                 [&](const ClicheCorrection& c) { return c.key != printingKey; });
+  return all.subspan(static_cast<std::size_t>(first - all.begin()),
+                     static_cast<std::size_t>(last - first));
 }
 
 }  // namespace kolvard

@@ -6,11 +6,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "data/data_file.hpp"
+#include "data/inverted_record.hpp"
 
 namespace kolvard {
 
@@ -25,9 +27,25 @@ std::string printingSectionName(std::string_view edition, std::string_view value
 SectionRef findPrintingSection(const DataFile& file, std::string_view edition,
                                std::string_view value);
 
-// The decoded records of a section, in file order. Only whole records are read: a section cut
-// short ends with its last complete record.
-std::vector<PrintingRecord> decodePrintingRecords(const DataFile& file, const SectionRef& section);
+// The records of a section in file order, each decoded as it is read. Only whole records
+// count: a section cut short ends with its last complete record. A section not found has
+// none.
+class PrintingRecords {
+ public:
+  PrintingRecords(const DataFile& file, const SectionRef& section);
+  std::size_t size() const { return bytes_.size() / kPrintingRecordLength; }
+  PrintingRecord operator[](std::size_t index) const {
+    PrintingRecord record{};
+    if (index < size()) {
+      decodeInvertedRecordInto(bytes_.subspan(index * kPrintingRecordLength, kPrintingRecordLength),
+                               record);
+    }
+    return record;
+  }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+};
 
 // How a sheet repeats parts of its first pane (the "F" record's letter): "H" rows 6..10 repeat
 // rows 1..5, "V" columns 6..10 repeat columns 1..5, "K" both.
@@ -54,6 +72,6 @@ struct ClicheCorrection {
   std::string_view cliche;
   bool positionTablesOnly = false;
 };
-std::vector<ClicheCorrection> clicheCorrectionsOf(std::string_view printingKey);
+std::span<const ClicheCorrection> clicheCorrectionsOf(std::string_view printingKey);
 
 }  // namespace kolvard
