@@ -189,12 +189,17 @@ void Screen::drawGlyphText(std::string_view text, double x, double y, const Glyp
     if (reversed) at += static_cast<int>(direction) * (w - 1);
     const int across = baseline - g.ascent + 1;
     for (int r = 0; r < g.rows; ++r) {
-      for (int b = 0; b < g.bytesPerRow * 8; ++b) {
-        if (!g.ink(r, b)) continue;
-        if (vertical) {
-          plot(across + r, at - b, style.colour);
-        } else {
-          plot(at + b, across + r, style.colour);
+      for (int k = 0; k < g.bytesPerRow; ++k) {
+        const std::uint8_t byte = g.bits[static_cast<std::size_t>(r * g.bytesPerRow + k)];
+        if (byte == 0) continue;  // most bytes of a glyph are paper
+        for (int bit = 0; bit < 8; ++bit) {
+          if (((byte >> (7 - bit)) & 1) == 0) continue;
+          const int b = 8 * k + bit;
+          if (vertical) {
+            plot(across + r, at - b, style.colour);
+          } else {
+            plot(at + b, across + r, style.colour);
+          }
         }
       }
     }
