@@ -97,8 +97,13 @@ TEST(RegisterScreen, ValueWithoutPrintingsBeepsOnEnter) {
   const auto r = runHeadless(dir, "P Down F3 V 9 s Enter Esc");
   EXPECT_EQ(r.beeps, 1);
   EXPECT_EQ(r.state.reg.foundCount, -1);
-  // Esc put back the value that has printings.
+  // Esc put back the value that has printings, from its first printing: the register and
+  // the flaw screen show printing 1, not the "0" of the value without printings.
   EXPECT_EQ(r.state.value(), "4s");
+  EXPECT_EQ(r.state.selection.printing(), "1");
+  const auto again = runHeadless(dir, "F3 Esc F6 Esc");
+  EXPECT_EQ(again.state.reg.lastFromPrinting, "1");
+  EXPECT_EQ(again.state.selection.printing(), "1");
 }
 
 TEST(RegisterScreen, TwoColouredEditionWaitsForItsOwnRegister) {
