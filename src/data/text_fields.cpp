@@ -6,7 +6,7 @@ int leadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   int n = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+  for (; i < text.size() && isDigit(text[i]); ++i) {
     if (n < 1000000) n = n * 10 + (text[i] - '0');
   }
   return n;
@@ -22,12 +22,12 @@ double leadingDecimal(std::string_view text) {
   }
   double value = 0;
   int digits = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+  for (; i < text.size() && isDigit(text[i]); ++i) {
     if (digits++ < 12) value = value * 10 + (text[i] - '0');
   }
   if (i < text.size() && text[i] == '.') {
     double scale = 0.1;
-    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    for (++i; i < text.size() && isDigit(text[i]); ++i) {
       value += scale * (text[i] - '0');
       scale /= 10;
     }

@@ -298,15 +298,11 @@ KeyResult FlawScreen::valueEntry() {
   flaws_.mode = FlawMode::ByPosition;
   s.setFollowCliche("");
   flaws_.editorMemory.positionText.clear();
-  const LineEditorRequest request{'V',         305,       kEditorOffset, s.value(),
-                                  s.edition(), s.value(), s.printing()};
-  const ValueEntryResult entry = runValueEntry(screen_, session_.display, request, s.iceland());
-  switch (takeValueEntry(s, screen_, MessageCaller::Flaws, entry)) {
+  switch (enterValue(session_, 305, kEditorOffset, MessageCaller::Flaws)) {
     case ValueTaken::No:
       return kStay;
     case ValueTaken::TwoColoured:
-      // The two-coloured screens are not built yet: the front page.
-      return ScreenCode::FrontPage;
+      return kTwoColouredScreens;
     case ValueTaken::Yes:
       break;
   }

@@ -60,6 +60,11 @@ void SheetScreen::loadSheet() {
   if (key == loadedKey_) return;
   sheet_ = readSheetOfPrinting(session_.data, s.edition(), s.value(), s.printing());
   knowledge_ = readSheetKnowledge(session_.data, s.edition(), s.value(), s.printing());
+  for (int pane = 0; pane < 4; ++pane) {
+    watermarks_[static_cast<std::size_t>(pane)] =
+        watermarkMark(readWatermark(session_.data, session_.state.sections.wholeSheets, s.value(),
+                                    s.printing(), static_cast<char>('A' + pane)));
+  }
   loadedKey_ = key;
   if (!fourPanes()) sheets_.panePair = 0;
 }
@@ -120,9 +125,7 @@ void SheetScreen::drawPane(int pane, double offset) {
 
   const std::string& caption = knowledge_.captions[static_cast<std::size_t>(pane)];
   drawText(screen_, caption, 15 + offset, 352, Font::B, kFromLeft, 1, 2, colour::kBlack);
-  const std::string mark =
-      watermarkMark(readWatermark(session_.data, session_.state.sections.wholeSheets, s.value(),
-                                  s.printing(), static_cast<char>('A' + pane)));
+  const std::string& mark = watermarks_[static_cast<std::size_t>(pane)];
   const double markX = paneCount == 1 ? 300 + offset : (offset > 0 ? 621 : 300);
   drawText(screen_, mark, markX, 352, Font::B, kToRight, 1, 3, colour::kBlack);
   sheets_.captions.push_back(caption);

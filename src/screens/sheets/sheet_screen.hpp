@@ -3,6 +3,7 @@
 // and watermark direction, the menu, and the printed schema of a pane (F9/F10).
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "domain/sheet_knowledge.hpp"
@@ -44,7 +45,8 @@ class SheetScreen final : public ScreenPage {
   Screen& screen_;
   SheetOfPrinting sheet_;
   SheetKnowledge knowledge_;
-  std::string loadedKey_;  // edition + value + "|" + printing of the sheet read
+  std::array<std::string, 4> watermarks_;  // the watermark marks of panes A..D
+  std::string loadedKey_;                  // edition + value + "|" + printing of the sheet read
 };
 
 }  // namespace kolvard
