@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/data_file_check.hpp"
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "data/text_fields.hpp"
@@ -27,7 +28,7 @@ int usage(std::ostream& err, const std::string& message) {
 }
 
 bool isEdition(const std::string& e) {
-  return e.size() == 1 && std::string("CPLATVMIJ").find(e) != std::string::npos;
+  return e.size() == 1 && kMenuEditions.find(e) != std::string_view::npos;
 }
 
 struct Opened {
@@ -37,9 +38,12 @@ struct Opened {
 
 bool openData(const std::filesystem::path& dataFile, Opened& opened, std::ostream& err) {
   auto data = DataFile::open(dataFile);
-  if (!data || !data->findSection("AINFOF1").found()) {
-    err << "kolvard export: the data file " << dataFile.string()
-        << " is missing, damaged or incomplete\n";
+  if (!data) {
+    err << "kolvard export: the data file " << dataFile.string() << " cannot be read\n";
+    return false;
+  }
+  if (!dataFileProblems(*data).empty()) {
+    err << "kolvard export: " << trimmed(kDataFileDamagedMessage) << "\n";
     return false;
   }
   opened.data = std::make_unique<DataFile>(std::move(*data));

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/data_file_check.hpp"
 #include "app/platform_display.hpp"
 #include "app/screen_table.hpp"
 #include "data/cp865.hpp"
@@ -23,26 +24,25 @@ void printBanner(std::ostream& console) {
           << std::flush;
 }
 
-// A data file whose directory cannot be read, or that lacks the fonts, would show nothing
-// but would make the front page take the settings for damaged.
-bool dataFileUsable(const DataFile& data) {
-  if (data.size() < 6) return false;
-  return data.findSection("AINFOF1").found() && data.findSection("0a042").found();
-}
-
 SectionRef lookup(const DataFile& data, const std::string& name) {
   SectionRef ref = data.findSection(name);
   if (!ref.found()) ref.start = ref.end = 0;  // a missing section reads as empty
   return ref;
 }
 
-// The settings file as the front page uses it.
+// The settings file as the main cycle and the front page use it. A save that fails (a
+// read-only file, an unwritable folder) leaves the old file; the console says so once a run.
 class SettingsFileStore final : public SettingsStore {
  public:
-  SettingsFileStore(ProgramState& state, const SettingsPaths& paths)
-      : state_(state), paths_(paths) {}
+  SettingsFileStore(ProgramState& state, const SettingsPaths& paths, std::ostream& console)
+      : state_(state), paths_(paths), console_(console) {}
   void loadEdition(std::string_view edition) override { loadSettings(state_, edition, paths_); }
-  void save() override { saveSettings(state_, paths_); }
+  void save() override {
+    if (saveSettings(state_, paths_) || warned_) return;
+    warned_ = true;
+    console_ << "  Note: the settings could not be saved in " << paths_.file.filename().string()
+             << "  " << std::endl;
+  }
   void discardDamaged() override {
     deleteSettingsFile(paths_);
     resetToTwoColourDefaults(state_);
@@ -51,6 +51,8 @@ class SettingsFileStore final : public SettingsStore {
  private:
   ProgramState& state_;
   const SettingsPaths& paths_;
+  std::ostream& console_;
+  bool warned_ = false;
 };
 
 }  // namespace
@@ -87,18 +89,18 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
     return 1;
   };
   if (!data) return startupError("  Error 1: Data-file KOL703.dat not found  ");
-  if (!dataFileUsable(*data)) {
-    return startupError("  Error 2: Data-file KOL703.dat is damaged or incomplete  ");
-  }
+  // A cut-short or overwritten file would show empty screens and print blank pages, and
+  // would make the front page take the settings for damaged.
+  if (!dataFileProblems(*data).empty()) return startupError(kDataFileDamagedMessage);
 
   Screen screen(&*data);
   PlatformDisplay display(screen, platform);
-  SettingsFileStore settings(state, paths.settings);
+  SettingsFileStore settings(state, paths.settings, console);
   Session session{state, *data, display, settings, paths.outputDirectory};
   state.front.drawn = false;
   try {
     for (;;) {
-      saveSettings(state, paths.settings);
+      settings.save();
       locateEditionSections(state, *data);
       state.caption =
           editionTitle(state.edition(), state.selection.iceland() ? 1 : 0, state.caption);

@@ -212,9 +212,17 @@ std::optional<std::string> readFile(const fs::path& path) {
 }
 
 // Writes `content` to the scratch file and renames it over the settings file. On any failure
-// the scratch file is removed and the settings file is not touched.
+// the scratch file is removed and the settings file is not touched; a read-only settings file
+// is a failure.
 bool writeThroughScratch(const SettingsPaths& paths, const std::string& content) {
   std::error_code ec;
+  // A settings file the user made read-only is kept as it is: renaming over it would work
+  // in a writable folder, but would undo the user's protection.
+  const auto current = fs::symlink_status(paths.file, ec);
+  if (fs::is_regular_file(current) &&
+      (current.permissions() & fs::perms::owner_write) == fs::perms::none) {
+    return false;
+  }
   const auto status = fs::symlink_status(paths.scratch, ec);
   if (fs::is_symlink(status)) {
     if (!fs::remove(paths.scratch, ec)) return false;  // a stale link: never write through it

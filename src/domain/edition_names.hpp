@@ -6,6 +6,9 @@
 
 namespace kolvard {
 
+// The editions a user can choose, in the order of the front-page menu.
+inline constexpr std::string_view kMenuEditions = "CPLATVMIJ";
+
 // The caption of an edition (cp865, leading space included): " Tofarvet" for "T", but
 // " Island Ovaltype" with the Iceland flag; " Kvadratisk" also for "R". Any other letter
 // returns `previous` unchanged.

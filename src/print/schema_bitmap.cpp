@@ -111,7 +111,9 @@ FileWriteResult writeFileReplacing(const fs::path& directory, std::string_view f
   }
   const fs::path dir = directory.empty() ? fs::path(".") : directory;
   std::error_code ec;
-  if (!fs::is_directory(dir, ec)) return failed("mappen findes ikke");
+  if (!fs::is_directory(dir, ec)) {
+    return failed(fs::exists(dir, ec) ? "mappens navn bruges af en fil" : "mappen findes ikke");
+  }
 
   const std::string name = cp865ToUtf8(fileName);
   const fs::path target = dir / utf8Path(name);

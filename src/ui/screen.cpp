@@ -23,6 +23,17 @@ int roundToInt(double v) {
 
 }  // namespace
 
+std::vector<std::string_view> fontSectionNames() {
+  std::vector<std::string_view> names;
+  for (const auto* set : {&kFontA, &kFontB, &kFontC, &kFontD}) {
+    for (const char* name : *set) {
+      if (*name != '\0') names.emplace_back(name);
+    }
+  }
+  names.insert(names.end(), kPageFonts.begin(), kPageFonts.end());
+  return names;
+}
+
 Screen::Screen(const DataFile* data) : data_(data), glyphs_(data) {
   openWindow(3);
 }

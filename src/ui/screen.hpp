@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/framebuffer.hpp"
 #include "ui/glyph_font.hpp"
@@ -40,6 +41,9 @@ struct GlyphStyle {
   double spaceWidth = 3;
   int colour = colour::kWhite;  // palette index; 0 or less writes into the raster
 };
+
+// The names of every font section the screens and the printed pages use, at every zoom.
+std::vector<std::string_view> fontSectionNames();
 
 class Screen {
  public:

@@ -41,9 +41,6 @@ PicturePlace valuePicturePlace(std::string_view edition, int zoom) {
   }
 }
 
-// The editions of the menu, in its order from the top.
-constexpr std::string_view kMenuEditions = "CPLATVMIJ";
-
 void drawMenu(Screen& screen) {
   const GlyphStyle label{Font::C, kFromLeft, 1, 3, colour::kWhite};
   for (std::size_t i = 0; i < kMenuEditions.size(); ++i) {

@@ -1,0 +1,26 @@
+// Whether a data file can carry the program: its directory sound and the sections that every
+// pass of the main cycle reads present. Start-up and the export command refuse a file that
+// fails, rather than drawing empty screens or printing blank pages from it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/container_check.hpp"
+#include "data/data_file.hpp"
+
+namespace kolvard {
+
+// The sections the program cannot run without: every font, the general information text and,
+// for each edition of the menu, what the main cycle locates for it.
+std::vector<std::string> requiredSectionNames();
+
+// The directory's problems followed by one problem for each required section that is
+// missing. Empty when the file is usable.
+std::vector<ContainerProblem> dataFileProblems(const DataFile& data);
+
+// The start-up message for a file that fails.
+inline constexpr const char* kDataFileDamagedMessage =
+    "  Error 2: Data-file KOL703.dat is damaged or incomplete  ";
+
+}  // namespace kolvard
