@@ -112,7 +112,7 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
       screen.setUpFonts();
       state.screenName = "front";
       FrontPage front(session, state.front);
-      const ScreenCode next = runScreenPage(front, display);
+      const ScreenCode next = runScreenPage(front, session);
       if (next == ScreenCode::End) return 0;
       if (next != ScreenCode::FrontPage) runScreens(session, state, next);
     }

@@ -54,7 +54,7 @@ void runScreens(Session& session, ProgramState& state, ScreenCode code) {
     if (row == nullptr) break;
     const std::unique_ptr<ScreenPage> page = row->open(session, state);
     state.screenName = row->name;
-    code = runScreenPage(*page, session.display);
+    code = runScreenPage(*page, session);
   }
   // Leaving a screen returns to the top of the main cycle with a full front-page drawing.
   state.front.drawn = false;

@@ -1,5 +1,6 @@
 #include "screens/common/message_line.hpp"
 
+#include "screens/common/session.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -10,7 +11,7 @@ void showMessageAt(Screen& screen, int number, double x, double y, const Message
   screen.drawGlyphText(text, x, y, GlyphStyle{Font::C, kFromLeft, 1, 3, colour::kRed});
 }
 
-void showMessage(Screen& screen, int number, MessageCaller caller, const MessageArgs& args) {
+void drawMessage(Screen& screen, int number, MessageCaller caller, const MessageArgs& args) {
   double x = 0, y = 0;
   switch (caller) {
     case MessageCaller::Register:
@@ -27,6 +28,16 @@ void showMessage(Screen& screen, int number, MessageCaller caller, const Message
       break;
   }
   showMessageAt(screen, number, x, y, args);
+}
+
+void showMessage(Session& session, int number, MessageCaller caller, const MessageArgs& args) {
+  session.state.message = ShownMessage{number, caller, args};
+  drawMessage(session.screen(), number, caller, args);
+}
+
+void redrawShownMessage(Session& session) {
+  const ShownMessage& m = session.state.message;
+  if (m.number != 0) drawMessage(session.screen(), m.number, m.caller, m.args);
 }
 
 }  // namespace kolvard

@@ -15,8 +15,23 @@ enum class MessageCaller {
   Composites,  // (421, 415)
 };
 
-// Draws message `number` at its caller's place, or at an explicit place.
-void showMessage(Screen& screen, int number, MessageCaller caller, const MessageArgs& args = {});
+// The message on the screen since the last key (number 0: none). A screen that redraws after
+// the key that refused an entry would wipe it; the run loop draws it again after the screen's
+// drawing, so it stays until the next key.
+struct ShownMessage {
+  int number = 0;
+  MessageCaller caller = MessageCaller::Sheets;
+  MessageArgs args;
+};
+
+struct Session;
+
+// Draws message `number` at its caller's place and keeps it as the shown message.
+void showMessage(Session& session, int number, MessageCaller caller, const MessageArgs& args = {});
+// Draws the shown message again, if any.
+void redrawShownMessage(Session& session);
+// Draws message `number` at its caller's place, or at an explicit place, without keeping it.
+void drawMessage(Screen& screen, int number, MessageCaller caller, const MessageArgs& args = {});
 void showMessageAt(Screen& screen, int number, double x, double y, const MessageArgs& args);
 
 }  // namespace kolvard

@@ -11,7 +11,7 @@ namespace {
 void printingRangeMessage(Session& session, MessageCaller caller) {
   MessageArgs args;
   args.printingCount = session.state.selection.printingCount();
-  showMessage(session.screen(), kMessagePrintingRange, caller, args);
+  showMessage(session, kMessagePrintingRange, caller, args);
 }
 
 }  // namespace

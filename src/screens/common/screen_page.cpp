@@ -1,14 +1,22 @@
 #include "screens/common/screen_page.hpp"
 
+#include "screens/common/session.hpp"
 #include "ui/display.hpp"
 
 namespace kolvard {
 
-ScreenCode runScreenPage(ScreenPage& page, Display& display) {
+ScreenCode runScreenPage(ScreenPage& page, Session& session) {
+  session.state.message = {};
   page.enter();
   for (;;) {
     page.draw();
-    if (const KeyResult next = page.handleKey(display.waitKey())) return *next;
+    redrawShownMessage(session);
+    const KeyString key = session.display.waitKey();
+    session.state.message = {};
+    if (const KeyResult next = page.handleKey(key)) {
+      session.state.message = {};
+      return *next;
+    }
   }
 }
 

@@ -38,10 +38,10 @@ class ScreenPage {
   virtual KeyResult handleKey(const KeyString& key) = 0;
 };
 
-class Display;
+struct Session;
 
-// Enters the screen, then draws, waits for a key and hands it over until a key leaves;
-// returns the code of the screen to open next.
-ScreenCode runScreenPage(ScreenPage& page, Display& display);
+// Enters the screen, then draws (with the message shown by the last key on top), waits for a
+// key and hands it over until a key leaves; returns the code of the screen to open next.
+ScreenCode runScreenPage(ScreenPage& page, Session& session);
 
 }  // namespace kolvard

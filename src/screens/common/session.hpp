@@ -10,6 +10,7 @@
 #include <string>
 
 #include "data/data_file.hpp"
+#include "screens/common/message_line.hpp"
 #include "screens/common/selection.hpp"
 #include "screens/common/settings_store.hpp"
 #include "ui/display.hpp"
@@ -43,6 +44,7 @@ struct SharedState {
   bool keyReadOnFrontPage = false;   // since the register last emptied its result list
   std::string screenName = "front";  // the screen now waiting for a key (state dump)
   ViewerState viewer;                // the information viewer, while it is open
+  ShownMessage message;              // the refused entry's message, until the next key
 
   const std::string& edition() const { return selection.edition(); }
   const std::string& value() const { return selection.value(); }

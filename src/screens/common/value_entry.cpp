@@ -23,7 +23,7 @@ ValueTaken enterValue(Session& session, double y, double offset, MessageCaller c
   }
   const ValueCheckResult check = checkValue(s.edition(), value);
   if (!check.accepted) {
-    showMessage(session.screen(), check.message, caller);
+    showMessage(session, check.message, caller);
     return ValueTaken::No;
   }
   s.setValue(check.value);

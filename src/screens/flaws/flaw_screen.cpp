@@ -55,7 +55,7 @@ bool isArrow(const KeyString& key) {
 }  // namespace
 
 void FlawScreen::message(int number, const MessageArgs& args) {
-  showMessage(screen_, number, MessageCaller::Flaws, args);
+  showMessage(session_, number, MessageCaller::Flaws, args);
   panelTouched_ = true;
 }
 

@@ -306,7 +306,7 @@ KeyResult RegisterScreen::handleKey(const KeyString& key) {
       drawIncludeSwitch(screen, reg_);
       break;
     case RegisterAction::NoPrintings:
-      showMessage(screen, kMessageValueUnknown, MessageCaller::Register);
+      showMessage(session_, kMessageValueUnknown, MessageCaller::Register);
       messageShown_ = true;
       break;
     case RegisterAction::Search:

@@ -381,11 +381,11 @@ TEST_F(LineEditorDrawing, RemovedCharactersAreBlankedAway) {
 TEST_F(LineEditorDrawing, MessagesInRedAtTheCallersPlace) {
   MessageArgs args;
   args.printingCount = 12;
-  showMessage(screen_, 7, MessageCaller::Flaws, args);
+  drawMessage(screen_, 7, MessageCaller::Flaws, args);
   EXPECT_EQ(count(12, 0, 0, 95, 480), 0);
   EXPECT_GT(count(12, 95, 395, 220, 412), 0);
   EXPECT_EQ(count(12, 0, 420, 640, 480), 0);
-  showMessage(screen_, 8, MessageCaller::Register, args);
+  drawMessage(screen_, 8, MessageCaller::Register, args);
   EXPECT_GT(count(12, 41, 45, 200, 60), 0);
   showMessageAt(screen_, 42, 300, 200, args);  // no such message: nothing drawn
   EXPECT_EQ(count(12, 300, 150, 640, 250), 0);

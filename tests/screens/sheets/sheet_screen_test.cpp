@@ -301,3 +301,35 @@ TEST(SheetSchemaPrintGolden, WholePage) {
 
 }  // namespace
 }  // namespace kolvard
+
+namespace kolvard {
+namespace {
+
+// A refused entry's message stays on the screen after the screen has redrawn, until the next
+// key: the printing range after "T" and after PgUp at printing 1, the unknown value after "V".
+TEST(SheetScreen, RefusedEntryMessagesSurviveTheRedrawUntilTheNextKey) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r =
+      runHeadless(dir, std::string("P Down F5 T \"13\" Enter shot:") + a("t.png") +
+                           " PgUp shot:" + a("pgup.png") + " V \"5s\" Enter shot:" + a("v.png") +
+                           " Left shot:" + a("after.png"));
+  ASSERT_EQ(r.status, 0);
+  const Rgb red = Palette()[colour::kRed];
+  const auto redInMessageBox = [&](const char* name) {
+    const auto shot = readPng(dir / name);
+    int n = 0;
+    for (int y = 600; y < 630 && shot; ++y) {
+      for (int x = 0; x < 480; ++x) n += shot->at(x, y) == red;
+    }
+    return n;
+  };
+  EXPECT_GT(redInMessageBox("t.png"), 20);
+  EXPECT_GT(redInMessageBox("pgup.png"), 20);
+  EXPECT_GT(redInMessageBox("v.png"), 20);
+  EXPECT_EQ(redInMessageBox("after.png"), 0);
+}
+
+}  // namespace
+}  // namespace kolvard
