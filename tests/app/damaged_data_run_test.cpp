@@ -29,9 +29,9 @@ struct Damage {
   std::string bytes;
 };
 
-// Sections the script above reads: fonts, counts, sheet texts, printing data, series, a
-// picture; then two cliché records of P 4s and V 1ø drawn at random.
-constexpr const char* kOverwritten[] = {"0a042",  "PRFANTAL", "PHELARK",  "P2SDAT", "P4SDAT",
+// Sections the script above reads: fonts, counts, sheet texts, printing data, series,
+// pictures; then two cliché records of P 4s and V 1ø drawn at random.
+constexpr const char* kOverwritten[] = {"0a042",  "PRFANTAL", "PHELARK",  "V1O", "P4SDAT",
                                         "P4SDAU", "V1ODAT",   "VCSERIER", "P2S"};
 
 bool isClicheRecord(const std::string& name) {
