@@ -1,7 +1,7 @@
 #include "data/container_check.hpp"
 
 #include <algorithm>
-#include <unordered_map>
+#include <set>
 
 namespace kolvard {
 namespace {
@@ -21,11 +21,17 @@ std::string trimmedName(std::span<const std::uint8_t> bytes) {
 
 class DirectoryWalk {
  public:
-  explicit DirectoryWalk(const DataFile& data) : data_(data) {}
+  explicit DirectoryWalk(const DataFile& data)
+      : data_(data), entryBudget_(data.size() / kNameEntrySize + 1) {}
 
   std::vector<ContainerProblem> run() {
-    std::int64_t pos = 0;
-    for (;; pos += kGroupEntrySize) {
+    struct Group {
+      std::int64_t entry;
+      std::string key;
+      std::int32_t directory;
+    };
+    std::vector<Group> groups;
+    for (std::int64_t pos = 0;; pos += kGroupEntrySize) {
       const auto entry = data_.readBytes(pos, kGroupEntrySize);
       if (entry.size() < kGroupEntrySize) {
         report(pos, "",
@@ -33,7 +39,12 @@ class DirectoryWalk {
         break;
       }
       if (isBlank(entry)) break;
-      walkGroup(pos, trimmedName(entry.first(2)), *data_.readInt32(pos + 2));
+      groups.push_back({pos, trimmedName(entry.first(2)), *data_.readInt32(pos + 2)});
+      listStarts_.push_back(groups.back().directory);
+    }
+    std::sort(listStarts_.begin(), listStarts_.end());
+    for (const Group& g : groups) {
+      if (!walkGroup(g.entry, g.key, g.directory)) break;
     }
     return std::move(problems_);
   }
@@ -43,57 +54,66 @@ class DirectoryWalk {
     problems_.push_back({offset, std::move(section), std::move(what)});
   }
 
-  void walkGroup(std::int64_t groupEntry, const std::string& group, std::int32_t directory) {
+  bool isListStart(std::int64_t pos) const {
+    return std::binary_search(listStarts_.begin(), listStarts_.end(), pos);
+  }
+
+  // Walks one group's name list; false when the walks together have read more entries than
+  // the file can hold apart, that is, when name lists overlap without meeting at a start.
+  bool walkGroup(std::int64_t groupEntry, const std::string& group, std::int32_t directory) {
     if (directory < 0 || directory >= data_.size()) {
       report(groupEntry, group,
              "the name directory of group " + group + " starts at " + std::to_string(directory) +
                  ", outside the file of " + std::to_string(data_.size()) + " bytes");
-      return;
+      return true;
+    }
+    const auto [first, last] = std::equal_range(listStarts_.begin(), listStarts_.end(), directory);
+    if (last - first > 1 && !sharedStartsReported_.insert(directory).second) {
+      report(groupEntry, group,
+             "the name directory of group " + group + " is that of another group");
+      return true;
     }
     for (std::int64_t pos = directory;; pos += kNameEntrySize) {
-      // Name lists of different groups never share entries; a walk that meets another
-      // group's entries would read that list again (and again, for a crafted file).
-      const auto [seen, fresh] = owner_.try_emplace(pos, group);
-      if (!fresh) {
+      if (--entryBudget_ < 0) {
+        report(pos, group, "the name directories overlap");
+        return false;
+      }
+      if (pos != directory && isListStart(pos)) {
         report(pos, group,
-               "the name directory of group " + group + " runs into that of group " + seen->second);
-        return;
+               "the name directory of group " + group + " runs into that of another group");
+        return true;
       }
       const auto entry = data_.readBytes(pos, kNameEntrySize);
       if (entry.size() < kNameEntrySize) {
         report(pos, group,
                "the name directory of group " + group +
                    " runs to the end of the file without its closing entry");
-        return;
+        return true;
       }
-      if (isBlank(entry.first(6))) return;
-      const std::string name = group + trimmedName(entry.first(6));
-      const auto next = data_.readBytes(pos + kNameEntrySize, kNameEntrySize);
-      if (next.size() < kNameEntrySize) {
-        report(pos, name, "the section has no closing entry: the file ends in the directory");
-        return;
+      if (isBlank(entry.first(6))) return true;
+      if (data_.readBytes(pos + kNameEntrySize, kNameEntrySize).size() < kNameEntrySize) {
+        report(pos, group + trimmedName(entry.first(6)),
+               "the section has no closing entry: the file ends in the directory");
+        return true;
       }
       const std::int64_t start = *data_.readInt32(pos + 6);
       const std::int64_t end = *data_.readInt32(pos + kNameEntrySize + 6);
-      checkSpan(pos, name, start, end);
-    }
-  }
-
-  void checkSpan(std::int64_t entry, const std::string& name, std::int64_t start,
-                 std::int64_t end) {
-    const std::int64_t size = data_.size();
-    const std::string span = std::to_string(start) + ".." + std::to_string(end);
-    if (start < 0 || start > size || end < 0 || end > size) {
-      report(
-          entry, name,
-          "the section " + span + " lies outside the file of " + std::to_string(size) + " bytes");
-    } else if (end < start) {
-      report(entry, name, "the section " + span + " ends before it starts");
+      const std::int64_t size = data_.size();
+      const bool outside = start < 0 || start > size || end < 0 || end > size;
+      if (outside || end < start) {
+        const std::string span = std::to_string(start) + ".." + std::to_string(end);
+        report(pos, group + trimmedName(entry.first(6)),
+               outside ? "the section " + span + " lies outside the file of " +
+                             std::to_string(size) + " bytes"
+                       : "the section " + span + " ends before it starts");
+      }
     }
   }
 
   const DataFile& data_;
-  std::unordered_map<std::int64_t, std::string> owner_;
+  std::int64_t entryBudget_;
+  std::vector<std::int64_t> listStarts_;
+  std::set<std::int64_t> sharedStartsReported_;  // name lists walked that other groups share
   std::vector<ContainerProblem> problems_;
 };
 

@@ -74,7 +74,9 @@ TEST(ContainerCheck, DamagedDirectoriesAreNamed) {
        },
        "ends before it starts"},
       {"two groups sharing a name list", [](Bytes& b) { putInt32(b, 8, int32At(b, 2)); },
-       "runs into that of group V1"},
+       "is that of another group"},
+      {"a name list that starts inside another",
+       [](Bytes& b) { putInt32(b, 8, int32At(b, 2) + 10); }, "runs into that of another group"},
       {"group list without its closing entry",
        [](Bytes& b) {
          for (std::size_t i = 18; i < b.size(); ++i) b[i] = 'X';
