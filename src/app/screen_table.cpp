@@ -49,12 +49,15 @@ const ScreenRow* rowFor(ScreenCode code, const std::string& edition) {
 }  // namespace
 
 void runScreens(Session& session, ProgramState& state, ScreenCode code) {
+  state.openedFrom = ScreenCode::FrontPage;
   while (code != ScreenCode::FrontPage && code != ScreenCode::End) {
     const ScreenRow* row = rowFor(code, state.edition());
     if (row == nullptr) break;
     const std::unique_ptr<ScreenPage> page = row->open(session, state);
     state.screenName = row->name;
+    const ScreenCode shown = code;
     code = runScreenPage(*page, session);
+    state.openedFrom = shown;
   }
   // Leaving a screen returns to the top of the main cycle with a full front-page drawing.
   state.front.drawn = false;

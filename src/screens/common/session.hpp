@@ -11,6 +11,7 @@
 
 #include "data/data_file.hpp"
 #include "screens/common/message_line.hpp"
+#include "screens/common/screen_page.hpp"
 #include "screens/common/selection.hpp"
 #include "screens/common/settings_store.hpp"
 #include "ui/display.hpp"
@@ -41,10 +42,11 @@ struct SharedState {
   EditionSections sections;
 
   // Screen flow.
-  bool keyReadOnFrontPage = false;   // since the register last emptied its result list
-  std::string screenName = "front";  // the screen now waiting for a key (state dump)
-  ViewerState viewer;                // the information viewer, while it is open
-  ShownMessage message;              // the refused entry's message, until the next key
+  bool keyReadOnFrontPage = false;                // since the register last emptied its result list
+  std::string screenName = "front";               // the screen now waiting for a key (state dump)
+  ScreenCode openedFrom = ScreenCode::FrontPage;  // the screen left for the one now shown
+  ViewerState viewer;                             // the information viewer, while it is open
+  ShownMessage message;                           // the refused entry's message, until the next key
 
   const std::string& edition() const { return selection.edition(); }
   const std::string& value() const { return selection.value(); }
