@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <map>
 #include <string>
 
 #include "domain/cliche_numbers.hpp"
@@ -23,6 +24,8 @@ void checkSeriesIndex(CheckContext& context, const CheckedSection& section) {
                    "the series index has no end record (\"*\")");
   }
   const auto& values = valuesOf(section.kind.edition);
+  // Each value's limits read once, however many records name it.
+  std::map<std::string, SeriesLimits> limitsOf;
   for (std::size_t n = 0; n < index.size(); ++n) {
     const SeriesIndexEntry& entry = index[n];
     const std::int64_t at = section.ref.start + static_cast<std::int64_t>(n * kIndexRecord);
@@ -41,7 +44,9 @@ void checkSeriesIndex(CheckContext& context, const CheckedSection& section) {
     // The series limits say how many series the value has.
     const std::string limitsName = section.kind.edition + entry.value + "0";
     if (!context.has(limitsName)) continue;
-    const SeriesLimits limits = readSeriesLimits(context.file(), section.kind.edition, entry.value);
+    auto [it, fresh] = limitsOf.try_emplace(entry.value);
+    if (fresh) it->second = readSeriesLimits(context.file(), section.kind.edition, entry.value);
+    const SeriesLimits& limits = it->second;
     if (entry.series < 0 || entry.series > limits.seriesCount) {
       context.report(section.name, at,
                      which + " lies beyond the " + std::to_string(limits.seriesCount) +
