@@ -10,6 +10,7 @@
 #include "data/cp865.hpp"
 #include "data/inverted_record.hpp"
 #include "kolvard-data/cli.hpp"
+#include "kolvard-data/section_kinds.hpp"
 #include "support/data_builder.hpp"
 
 namespace kolvard::datatool {
@@ -147,6 +148,7 @@ TEST(DataCheck, NamesEachKindOfFaultAtItsSection) {
        "type 7 of value 4s has no record A4SM7"},
       {"ATYPER", replaceWith(record("4s    1  1", 64)), "the pages have no end record"},
       {"ATYPER", replaceWith(record("4s    1  1", 30)), "not a whole 64-byte page"},
+      {"TRAMDAT", replaceWith("abc"), "ends with 3 bytes, not a whole 18-byte record"},
   };
   for (const Fault& fault : faults) {
     const DataCheckReport report = checkDataFile(sampleWith(fault.section, fault.edit));
@@ -162,6 +164,34 @@ TEST(DataCheck, NamesEachKindOfFaultAtItsSection) {
     EXPECT_TRUE(named) << fault.section << ": " << fault.what << "; got "
                        << report.problems[0].what;
   }
+}
+
+TEST(DataCheck, TellsSectionKindsByTheirNames) {
+  struct Case {
+    const char* name;
+    SectionKind kind;
+    const char* value;  // UTF-8
+  };
+  const std::vector<Case> cases = {
+      {"V10O1-0H", SectionKind::ClicheRecord, "10ø"},
+      {"V1O-0H", SectionKind::ClicheRecord, "1ø"},
+      {"AD4S8A", SectionKind::PrintingInformation, "4s"},
+      {"A4SM7", SectionKind::TypeRecord, "4s"},
+      {"T4A", SectionKind::Picture, "4a"},
+      {"V5ODAU", SectionKind::SheetTexts, "5ø"},
+      {"A4S0", SectionKind::SeriesLimits, "4s"},
+      {"0A020", SectionKind::Font, ""},
+      {"V5O1-0", SectionKind::Unknown, ""},
+      {"AX4S", SectionKind::Unknown, ""},
+  };
+  for (const Case& c : cases) {
+    const SectionClass kind = classifySection(c.name);
+    EXPECT_EQ(kind.kind, c.kind) << c.name;
+    EXPECT_EQ(kind.value, cp(c.value)) << c.name;
+  }
+  EXPECT_EQ(classifySection("0A020").recordSize, 48);
+  EXPECT_EQ(classifySection("0A030").recordSize, 512);
+  EXPECT_EQ(classifySection("C3C").rows, 688);
 }
 
 TEST(DataCheck, StopsAtADamagedDirectoryAndNamesMissingSections) {
