@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "data/text_fields.hpp"
 #include "domain/cliche_record.hpp"
+#include "domain/value_tables.hpp"
 #include "kolvard-data/check_sections.hpp"
 
 namespace kolvard::datatool {
@@ -14,6 +16,7 @@ constexpr std::size_t kOccurrenceItem = 15;
 constexpr std::size_t kTypeCells = 6;
 constexpr std::size_t kTypeCellsStart = 12;  // characters 13..36
 constexpr std::size_t kTypeCodeWidth = 4;
+constexpr std::size_t kPagesBeforeSideTexts = 16;
 
 // The tags of the text part before the picture: each escape "*" takes a known letter.
 void checkTags(CheckContext& context, const CheckedSection& section, std::string_view text) {
@@ -26,6 +29,15 @@ void checkTags(CheckContext& context, const CheckedSection& section, std::string
                      std::string("the record has a field of unknown tag \"") + tag + "\"");
     }
   }
+}
+
+// From the 17th record on, a page of edition "M" can be a side text: the value code in
+// characters 1-3, a line code in character 4 and the text from character 6 on.
+bool isSideText(std::string_view record, std::size_t index, const std::string& edition) {
+  if (index < kPagesBeforeSideTexts || record[3] == ' ') return false;
+  const std::string_view code = withoutTrailingBlanks(record.substr(0, 3));
+  const auto& values = valuesOf(edition);
+  return std::find(values.begin(), values.end(), code) != values.end();
 }
 
 }  // namespace
@@ -58,6 +70,7 @@ void checkClicheRecord(CheckContext& context, const CheckedSection& section) {
 
 void checkTypePages(CheckContext& context, const CheckedSection& section) {
   const std::size_t size = static_cast<std::size_t>(section.kind.recordSize);
+  const bool twoColoured = section.kind.edition == "T";
   const auto bytes = context.file().sectionBytes(section.ref);
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   if (text.empty()) return;  // no types registered
@@ -74,13 +87,19 @@ void checkTypePages(CheckContext& context, const CheckedSection& section) {
                          " bytes, not a whole " + std::to_string(size) + "-byte page");
       return;
     }
-    const std::string value(withoutTrailingBlanks(text.substr(at, 4)));
-    // Each type has a cliché record: edition + value + "M" + type ("TM" + type for frames).
-    const std::string prefix = value == "R" ? "TM" : section.kind.edition + value + "M";
+    const std::string_view record = text.substr(at, size);
+    if (isSideText(record, at / size, section.kind.edition)) continue;
+    const std::string value(withoutTrailingBlanks(record.substr(0, 4)));
+    // Each type has a record: edition + value + "M" + type, or edition + "M" + type for the
+    // frame types of a page "R" (the two-coloured frames, "TM" + type).
+    const std::string prefix =
+        !value.empty() && value[0] == 'R' ? "TM" : section.kind.edition + value + "M";
     for (std::size_t cell = 0; cell < kTypeCells; ++cell) {
-      const std::size_t from = at + kTypeCellsStart + cell * kTypeCodeWidth;
-      if (from + kTypeCodeWidth > at + size) break;
-      const std::string_view type = trimmed(text.substr(from, kTypeCodeWidth));
+      const std::size_t from = kTypeCellsStart + cell * kTypeCodeWidth;
+      if (from + kTypeCodeWidth > size) break;
+      const std::string_view type = trimmed(record.substr(from, kTypeCodeWidth));
+      // On a two-coloured page four blanks end the page; elsewhere they are an empty cell.
+      if (type.empty() && twoColoured) break;
       if (type.empty() || context.has(prefix + std::string(type))) continue;
       context.report(section.name, offset,
                      "type " + std::string(type) + " of value " + value + " has no record " +
