@@ -13,8 +13,18 @@ namespace kolvard {
 
 using RunLengthRow = std::vector<std::pair<int, int>>;
 
+// What a decoding met besides the runs, for a checker of the data. Row numbers count from 0;
+// -1 where nothing of the kind was met.
+struct RunLengthStatus {
+  std::size_t bytesUsed = 0;  // the bytes the decoded rows take
+  int cutRow = -1;            // the row whose run data the end of the bytes cut short
+  int unpairedRow = -1;       // the first row ending with a column that has no partner
+  int reversedRow = -1;       // the first row with a run that ends before it starts
+};
+
 // Up to `maxRows` rows; fewer where the data ends. A pair cut off by the end of its row is
-// dropped.
-std::vector<RunLengthRow> decodeRunLengthRows(std::span<const std::uint8_t> bytes, int maxRows);
+// dropped. `status`, when given, is filled with what the rows showed.
+std::vector<RunLengthRow> decodeRunLengthRows(std::span<const std::uint8_t> bytes, int maxRows,
+                                              RunLengthStatus* status = nullptr);
 
 }  // namespace kolvard

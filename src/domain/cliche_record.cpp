@@ -57,8 +57,11 @@ std::string clicheRecordKey(std::string_view valueKey, std::string_view clicheNu
 }
 
 ClicheRecord readClicheRecord(const DataFile& file, std::string_view key) {
+  return readClicheRecordAt(file, file.findSection(key));
+}
+
+ClicheRecord readClicheRecordAt(const DataFile& file, const SectionRef& ref) {
   ClicheRecord record;
-  const SectionRef ref = file.findSection(key);
   if (!ref.found() || ref.length() < kClicheMinimumBytes) return record;
   const auto bytes = file.sectionBytes(ref);
   const std::size_t textLength =

@@ -17,6 +17,7 @@
 namespace kolvard {
 
 class DataFile;
+struct SectionRef;
 
 // The record key: "P8s" + "17" -> "P8s-0H"; "P4s" + "2.117" -> "P4s2-3L". The running number
 // after the "-" is written as two digits q, N with number = 32·q + N and N in 1..32, a digit
@@ -48,6 +49,8 @@ struct ClicheRecord {
 // tag (so picture bytes never pass for a field); a field is present when its content has at
 // least 2 characters, the stamp number already with 1.
 ClicheRecord readClicheRecord(const DataFile& file, std::string_view key);
+// The same for a section already located.
+ClicheRecord readClicheRecordAt(const DataFile& file, const SectionRef& ref);
 
 // One decoded row: (start, end) runs in picture units; 383 rows at most (fewer where the data
 // ends; a row cut off by the end of the data keeps its complete pairs).

@@ -9,8 +9,6 @@
 namespace kolvard {
 namespace {
 
-constexpr char kBoxHorizontal = static_cast<char>(196);  // "─" starts a comment record
-
 std::string_view field(const std::array<char, kWideRecordLength>& r, std::size_t from,
                        std::size_t to) {  // characters from..to, counted from 1
   return std::string_view(r.data() + from - 1, to - from + 1);
@@ -158,35 +156,6 @@ void PrintingRecordReader::reset(int firstApplied) {
   extras_.clear();
   extrasCount_ = 0;
   format_ = {};
-}
-
-PrintingRecordReader::Kind PrintingRecordReader::classify(const WideRecord& r) {
-  const char c = r[0];
-  if (c == '^') return r[1] == 'F' || r[1] == 'f' ? Kind::EndMark : Kind::Comment;
-  if (c == kBoxHorizontal) return Kind::Comment;
-  if (std::all_of(r.begin(), r.end(), [](char ch) { return ch == ' '; })) return Kind::Comment;
-  switch (c) {
-    case 'T':
-    case 'O':
-      return Kind::Header;
-    case 'X':
-      return Kind::Reset;
-    case 'I':
-      return Kind::Information;
-    case 'F':
-      return Kind::Format;
-    case ' ':
-    case 'A':
-    case 'B':
-    case 'C':
-    case 'D':
-    case '+':
-    case '.':
-    case 'Y':
-      return Kind::Position;
-    default:
-      return isDigit(c) ? Kind::Position : Kind::Other;
-  }
 }
 
 PrintingStep PrintingRecordReader::nextPrinting() {

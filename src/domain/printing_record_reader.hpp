@@ -159,9 +159,11 @@ class PrintingRecordReader {
 
  private:
   using WideRecord = std::array<char, kWideRecordLength>;
-  enum class Kind { Header, EndMark, Comment, Reset, Information, Format, Position, Other };
+  using Kind = PrintingRecordKind;
 
-  static Kind classify(const WideRecord& r);
+  static Kind classify(const WideRecord& r) {
+    return classifyPrintingRecord(std::string_view(r.data(), r.size()));
+  }
   void applyRecord(Kind kind, const WideRecord& r);
   void applyPosition(const WideRecord& r);
   void applyFormat(const WideRecord& r);

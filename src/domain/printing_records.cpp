@@ -18,7 +18,40 @@ constexpr ClicheCorrection kCorrections[] = {
     {"I20a6", 71, "5"},      {"I20a6", 76, "5"},
 };
 
+constexpr char kBoxHorizontal = static_cast<char>(196);  // "─" starts a comment record
+
 }  // namespace
+
+PrintingRecordKind classifyPrintingRecord(std::string_view r) {
+  using Kind = PrintingRecordKind;
+  if (r.empty()) return Kind::Comment;
+  const char c = r[0];
+  if (c == '^') return r.size() > 1 && (r[1] == 'F' || r[1] == 'f') ? Kind::EndMark : Kind::Comment;
+  if (c == kBoxHorizontal) return Kind::Comment;
+  if (std::all_of(r.begin(), r.end(), [](char ch) { return ch == ' '; })) return Kind::Comment;
+  switch (c) {
+    case 'T':
+    case 'O':
+      return Kind::Header;
+    case 'X':
+      return Kind::Reset;
+    case 'I':
+      return Kind::Information;
+    case 'F':
+      return Kind::Format;
+    case ' ':
+    case 'A':
+    case 'B':
+    case 'C':
+    case 'D':
+    case '+':
+    case '.':
+    case 'Y':
+      return Kind::Position;
+    default:
+      return c >= '0' && c <= '9' ? Kind::Position : Kind::Other;
+  }
+}
 
 std::string printingSectionName(std::string_view edition, std::string_view value) {
   if (value.empty()) return {};

@@ -47,6 +47,22 @@ class PrintingRecords {
   std::span<const std::uint8_t> bytes_;
 };
 
+// What a record is, by its first characters (the same in the 18- and the 24-character form):
+// a printing header ("T", "O"), the end mark ("^F", "^f"), a comment (any other "^", "─", or
+// all blanks), a reset ("X"), an information line ("I"), the sheet format ("F"), a position
+// (blank, "A".."D", a digit, "+", ".", "Y"), or something else, which the readers ignore.
+enum class PrintingRecordKind {
+  Header,
+  EndMark,
+  Comment,
+  Reset,
+  Information,
+  Format,
+  Position,
+  Other
+};
+PrintingRecordKind classifyPrintingRecord(std::string_view record);
+
 // How a sheet repeats parts of its first pane (the "F" record's letter): "H" rows 6..10 repeat
 // rows 1..5, "V" columns 6..10 repeat columns 1..5, "K" both.
 enum class SheetGroup { None, H, K, V };

@@ -10,7 +10,9 @@ int bigEndian16(std::span<const std::uint8_t> record, std::size_t at) {
   return (record[at] << 8) | record[at + 1];
 }
 
-Glyph decodeGlyph(std::span<const std::uint8_t> record) {
+}  // namespace
+
+Glyph decodeGlyphRecord(std::span<const std::uint8_t> record) {
   Glyph g;
   g.ascent = bigEndian16(record, 2) & 0xFF;
   g.width = bigEndian16(record, 4);
@@ -24,8 +26,6 @@ Glyph decodeGlyph(std::span<const std::uint8_t> record) {
   return g;
 }
 
-}  // namespace
-
 const Glyph& GlyphCache::glyph(FontRef font, int recordSize, std::uint8_t code) {
   static const Glyph kEmpty;
   if (!font.located() || file_ == nullptr) return kEmpty;
@@ -34,7 +34,7 @@ const Glyph& GlyphCache::glyph(FontRef font, int recordSize, std::uint8_t code) 
     const auto record = file_->readBytes(
         static_cast<std::int64_t>(font.start) + static_cast<std::int64_t>(code) * recordSize,
         recordSize);
-    slot = std::make_unique<Glyph>(decodeGlyph(record));
+    slot = std::make_unique<Glyph>(decodeGlyphRecord(record));
   }
   return *slot;
 }

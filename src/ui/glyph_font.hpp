@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace kolvard {
@@ -26,6 +27,9 @@ struct Glyph {
     return (bits[static_cast<std::size_t>(row * bytesPerRow + bit / 8)] >> (7 - bit % 8)) & 1;
   }
 };
+
+// One glyph record as the renderer reads it (`record` may be short: missing bytes read as 0).
+Glyph decodeGlyphRecord(std::span<const std::uint8_t> record);
 
 // A font is known by the byte position of its record 0; position 0 means "not located"
 // and draws nothing.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "kolvard-data/data_check.hpp"
 #include "kolvard-data/pack.hpp"
 #include "kolvard-data/pack_error.hpp"
 #include "ui/framebuffer.hpp"
@@ -18,7 +20,8 @@ constexpr const char* kUsage =
     "usage: kolvard-data pack SOURCE_DIR OUT.dat [--search DIR]...\n"
     "       kolvard-data list FILE\n"
     "       kolvard-data find FILE NAME\n"
-    "       kolvard-data picture FILE NAME ROWS OUT.png\n";
+    "       kolvard-data picture FILE NAME ROWS OUT.png\n"
+    "       kolvard-data check FILE\n";
 
 int usage(std::ostream& err, const std::string& why) {
   err << "kolvard-data: " << why << "\n" << kUsage;
@@ -110,6 +113,15 @@ int picture(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   return 0;
 }
 
+int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) return usage(err, "check needs FILE");
+  const auto file = openData(args[1], err);
+  if (!file) return 1;
+  const DataCheckReport report = checkDataFile(*file);
+  printDataCheck(report, std::filesystem::path(args[1]).filename().string(), out);
+  return report.problems.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int runDataTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -119,6 +131,7 @@ int runDataTool(const std::vector<std::string>& args, std::ostream& out, std::os
   if (command == "list") return list(args, out, err);
   if (command == "find") return find(args, out, err);
   if (command == "picture") return picture(args, out, err);
+  if (command == "check") return check(args, out, err);
   if (command == "-h" || command == "--help" || command == "help") {
     out << kUsage;
     return 0;
