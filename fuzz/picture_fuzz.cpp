@@ -79,11 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkRows(section, kLogoRows);
 
   const DataFile file = fuzz::containerOf({{"PICTURE", section}});
-  // A display of its own: pictures are cached by their section's place, the same each run.
-  fuzz::FuzzDisplay display(zoom);
+  fuzz::FuzzDisplay& display = fuzz::displayFor(&file, zoom);
   Screen& screen = display.screen();
-  Framebuffer& frame = screen.framebuffer();
-  frame.fillRect(0, 0, frame.width(), frame.height(), fuzz::kUntouched);
   if (logo) {
     // The logo: on the dark right-hand panel (from x = 390 units), within its 121 rows below
     // the top margin.

@@ -33,9 +33,8 @@ class FuzzDisplay final : public Display {
 };
 
 // The display of a zoom, made once per process (a new window each run would spend most of
-// the run on its pixels), with every pixel set to kUntouched, no font located, the glyph cache
-// emptied and reading `data`. Its picture cache is kept: a target that draws pictures through
-// it makes a display of its own.
+// the run on its pixels), with every pixel set to kUntouched, no font located and the glyph
+// and picture caches emptied, reading `data`.
 inline FuzzDisplay& displayFor(const DataFile* data, int zoom) {
   static FuzzDisplay* displays[3] = {};
   FuzzDisplay*& display = displays[zoom - 2];
@@ -44,6 +43,7 @@ inline FuzzDisplay& displayFor(const DataFile* data, int zoom) {
   Framebuffer& frame = screen.framebuffer();
   frame.fillRect(0, 0, frame.width(), frame.height(), kUntouched);
   screen.glyphs().setFile(data);
+  screen.pictures().clear();
   for (int font = 0; font < kFontCount; ++font) screen.setFontRef(static_cast<Font>(font), {});
   screen.setRasterSink(nullptr);
   screen.setTextColour(colour::kDarkGrey);
