@@ -43,6 +43,14 @@ std::string readAll(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+void freshSettings(ProgramState& state) {
+  static const ProgramState* const fresh = new ProgramState();
+  state.settings = fresh->settings;
+  state.zoom = fresh->zoom;
+  state.selection = fresh->selection;
+  static_cast<SearchCriteria&>(state.reg) = static_cast<const SearchCriteria&>(fresh->reg);
+}
+
 // The record as the file keeps it: strings are written up to 255 characters.
 EditionSettings asWritten(EditionSettings record) {
   for (std::string* s : {&record.value, &record.fromPrinting, &record.toPrinting, &record.position,
@@ -71,7 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
   }
 
-  ProgramState first;
+  // Two states made once: a new one each run would spend most of the run on the register's
+  // result list. What a load reads and a save writes is set back to a new state's.
+  static ProgramState* const states = new ProgramState[2];
+  for (int i = 0; i < 2; ++i) freshSettings(states[i]);
+  ProgramState& first = states[0];
   loadSettings(first, edition, paths);
   FUZZ_CHECK(first.zoom == 2 || first.zoom == 3 || first.zoom == 4 || first.zoom == 6 ||
              first.zoom == 8);
@@ -79,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(first.settings.viewMode >= 1 && first.settings.viewMode <= 3);
   FUZZ_CHECK(first.settings.setOnLoad[0] == 1 && first.settings.setOnLoad[1] == 1);
   const EditionSettings record = asWritten(recordOfSelection(first));
+  const int zoom = first.zoom;  // saved as it is (6 and 8 too), then limited in the state
 
   FUZZ_CHECK(saveSettings(first, paths));
   FUZZ_CHECK(first.zoom >= 2 && first.zoom <= 4);
@@ -86,9 +99,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(!fs::exists(paths.scratch));
 
   // Loading what was saved gives the same record back, and saving it the same file.
-  ProgramState second;
+  ProgramState& second = states[1];
   loadSettings(second, "", paths);
-  FUZZ_CHECK(second.zoom == first.zoom);
+  FUZZ_CHECK(second.zoom == zoom);
   FUZZ_CHECK(recordOfSelection(second) == record);
   FUZZ_CHECK(saveSettings(second, paths));
   FUZZ_CHECK(readAll(paths.file) == saved);
