@@ -37,8 +37,8 @@ void loadSettings(ProgramState& state, std::string_view edition, const SettingsP
 // values under "I"), then every other edition's latest record from the previous file (exactly
 // one record per edition). The new content goes to the scratch file, which is flushed and
 // closed, then renamed over the settings file. Returns false when that did not work, or when
-// the settings file is read-only; the old settings file then stays as it was. Limits state.zoom to 2..4 (else 3) afterwards, whether or
-// not the write worked.
+// the settings file is read-only; the old settings file then stays as it was. Limits state.zoom
+// to 2..4 (else 3) afterwards, whether or not the write worked.
 bool saveSettings(ProgramState& state, const SettingsPaths& paths = {});
 
 // The current record: state.settings with the selection's fields 1-5 and the register's
