@@ -13,6 +13,7 @@
 #include "app/edition_settings.hpp"
 #include "app/program_state.hpp"
 #include "app/settings_file.hpp"
+#include "domain/value_tables.hpp"
 #include "fuzz_support.hpp"
 
 namespace kolvard {
@@ -90,7 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(isKnownEdition(first.settings.edition));
   FUZZ_CHECK(first.settings.viewMode >= 1 && first.settings.viewMode <= 3);
   FUZZ_CHECK(first.settings.setOnLoad[0] == 1 && first.settings.setOnLoad[1] == 1);
-  const EditionSettings record = asWritten(recordOfSelection(first));
+  EditionSettings record = asWritten(recordOfSelection(first));
+  // A "T" record with an Iceland oval value is saved under "I", and an "I" record with an oval
+  // value loads as "T" with fresh criteria.
+  const bool savedUnderI = record.edition == "T" && isIcelandOvalValue(record.value);
+  if (savedUnderI) resetCriteria(record);
   const int zoom = first.zoom;  // saved as it is (6 and 8 too), then limited in the state
 
   FUZZ_CHECK(saveSettings(first, paths));
@@ -104,6 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(second.zoom == zoom);
   FUZZ_CHECK(recordOfSelection(second) == record);
   FUZZ_CHECK(saveSettings(second, paths));
-  FUZZ_CHECK(readAll(paths.file) == saved);
+  if (!savedUnderI) FUZZ_CHECK(readAll(paths.file) == saved);
   return 0;
 }
