@@ -29,9 +29,4 @@ class FrontPage final : public ScreenPage {
   bool drawnThisCycle_ = false;
 };
 
-// Draws a run-length picture section at a pixel position; nothing when it is not found or
-// starts at 0. Returns the lookup status.
-int drawPictureSection(Session& session, std::string_view name, std::string_view edition, int left,
-                       int top, int colour);
-
 }  // namespace kolvard
