@@ -15,8 +15,11 @@ const DataFile& benchSampleData();
 
 class BenchSession {
  public:
-  explicit BenchSession(int zoom)
-      : screen(&benchSampleData()), platform({}), display(screen, platform) {
+  explicit BenchSession(int zoom, const DataFile& data = benchSampleData())
+      : screen(&data),
+        platform({}),
+        display(screen, platform),
+        session{state, data, display, settings_} {
     display.ensureWindow(zoom);
     screen.setUpFonts();
   }
@@ -25,7 +28,7 @@ class BenchSession {
   Screen screen;
   HeadlessPlatform platform;
   PlatformDisplay display;
-  Session session{state, benchSampleData(), display, settings_};
+  Session session;
 
  private:
   // The benchmarks touch no settings file.
