@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,24 @@ TEST(TypePages, FindsValuesAndStepsOverSideTexts) {
   const TypePages a = pagesOf(bytes, "A");
   EXPECT_TRUE(a.isPage(16));
   EXPECT_TRUE(a.sideTextsOf(cp("4ø")).empty());
+}
+
+// Sections of any bytes: the pages stay within the section and every lookup within the pages.
+TEST(TypePages, AnyBytesStayWithinTheSection) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 500; ++round) {
+    std::string bytes(random() % 1400, ' ');
+    for (char& b : bytes) b = static_cast<char>(random() % 4 == 0 ? random() % 256 : ' ');
+    const TypePages pages = pagesOf(bytes, round % 2 == 0 ? "M" : "A");
+    ASSERT_LE(static_cast<std::size_t>(pages.endIndex()) * kTypePageBytes, bytes.size());
+    for (int i = -1; i <= pages.endIndex() + 1; ++i) {
+      const int next = pages.nextPage(i), previous = pages.previousPage(i);
+      EXPECT_TRUE(next == -1 || (next > i && pages.isPage(next)));
+      EXPECT_TRUE(previous == -1 || (previous < i && pages.isPage(previous)));
+      EXPECT_LE(pages.page(i).types.size(), kTypeCellsPerPage);
+    }
+    EXPECT_LT(pages.lastPage(), pages.endIndex());
+  }
 }
 
 TEST(TypePages, LabelsKeysAndPageTexts) {
