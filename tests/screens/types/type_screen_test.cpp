@@ -83,7 +83,11 @@ std::map<std::string, std::string> typeSections() {
   return sections;
 }
 
-// The sample data file with sections replaced or added, written into the scratch directory.
+// Marks a section of the sample to leave out.
+const std::string kLeftOut = "(left out)";
+
+// The sample data file with sections replaced, added or left out, written into the scratch
+// directory.
 void writeData(const ScratchDir& dir, std::map<std::string, std::string> sections) {
   const DataFile sample = DataFile::open(KOLVARD_SAMPLE_DATA).value();
   test::DataBuilder builder;
@@ -93,11 +97,13 @@ void writeData(const ScratchDir& dir, std::map<std::string, std::string> section
     if (own == sections.end()) {
       builder.add(entry.name, std::string(bytes.begin(), bytes.end()));
     } else {
-      builder.add(entry.name, own->second);
+      if (own->second != kLeftOut) builder.add(entry.name, own->second);
       sections.erase(own);
     }
   }
-  for (const auto& [name, bytes] : sections) builder.add(name, bytes);
+  for (const auto& [name, bytes] : sections) {
+    if (bytes != kLeftOut) builder.add(name, bytes);
+  }
   const auto bytes = builder.bytes();
   std::ofstream(dir / "KOL703.dat", std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
@@ -266,7 +272,7 @@ TEST(TypeScreen, DamagedTypeSectionsAndAMissingWatermarkDrawing) {
   TypeRun with, without;
   run(with, "F8 W shot:" + with.path("w.png"));
   auto sections = typeSections();
-  sections.erase("KOLVM");
+  sections["KOLVM"] = kLeftOut;
   run(without, "F8 W shot:" + without.path("w.png"), sections);
   const int drawn = inkedPixels(readPng(with.dir / "w.png").value());
   const int texts = inkedPixels(readPng(without.dir / "w.png").value());
@@ -300,17 +306,62 @@ std::map<std::string, std::string> sideTextSections() {
   return sections;
 }
 
-TEST(TypeScreenGolden, SixDrawingsSideTextsAndTheWatermarkPage) {
+TEST(TypeScreen, SideTextsStandBesideTheFirstPageOnly) {
   TypeRun r;
   writeData(r.dir, sideTextSections());
   // "M" "4ø" is the sixth value of the edition.
-  r.result = runHeadless(r.dir, "M Down Down Down Down Down F8 shot:" + r.path("side.png") +
-                                    " PgDn shot:" + r.path("six.png") + " End V \"4o\" Enter" +
-                                    " W shot:" + r.path("w.png"));
+  r.result =
+      runHeadless(r.dir, "M Down Down Down Down Down F8 shot:" + r.path("1.png") +
+                             " PgDn state:" + r.path("2.json") + " PgUp shot:" + r.path("3.png"));
   ASSERT_EQ(r.result.status, 0);
-  EXPECT_TRUE(test::matchesGolden(readPng(r.dir / "side.png").value(), "types-M-4o-side-texts"));
-  EXPECT_TRUE(test::matchesGolden(readPng(r.dir / "six.png").value(), "types-M-4o-page-2"));
-  EXPECT_TRUE(test::matchesGolden(readPng(r.dir / "w.png").value(), "watermarks"));
+  EXPECT_TRUE(r.has("2.json", "\"index\": 1, \"lastIndex\": 15, \"value\": \"4ø\", \"page\": 2"))
+      << r.json("2.json");
+  EXPECT_EQ(readPng(r.dir / "1.png").value(), readPng(r.dir / "3.png").value());
+}
+
+// The sample data's own type pages.
+TEST(TypeScreen, TheSampleTypePages) {
+  struct Case {
+    const char* script;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"A Down Down F8",
+       "\"value\": \"4s\", \"page\": 1, \"pages\": 4, \"labels\": [\"M.1\", "
+       "\"M.2\", \"M.3\", \"M.3A\", \"M.4\", \"M.5\"]"},
+      {"A Down Down F8 End", "\"index\": 5, \"lastIndex\": 5, \"value\": \"16s\", \"page\": 0"},
+      {"V Down Down F8",
+       "\"labels\": [\"M.1\", \"M.1`A\", \"M.2\", \"M.2`A\", \"M.3\", \"M.3`A\"]"},
+      {"M Down Down Down Down Down F8",
+       "\"value\": \"4ø\", \"page\": 1, \"pages\": 2, \"labels\": [\"M.1\", \"M.2\", \"\", "
+       "\"M.3\", "
+       "\"M.4\", \"\"]"},
+      {"I Down F8 R",
+       "\"value\": \"R\", \"page\": 1, \"pages\": 2, \"labels\": [\"M.1\", \"M.2\", \"\", \"\", "
+       "\"M.1\", \"M.1\"]"},
+  };
+  for (const Case& c : cases) {
+    ScratchDir dir;
+    dir.addSampleData();
+    const auto r = runHeadless(dir, std::string(c.script) + " state:" + (dir / "s.json").string());
+    EXPECT_EQ(r.status, 0) << c.script;
+    const std::string json = readFile(dir / "s.json");
+    EXPECT_NE(json.find(c.expected), std::string::npos) << c.script << "\n" << json;
+  }
+}
+
+TEST(TypeScreenGolden, SixDrawingsSideTextsAndTheWatermarkPage) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  auto r = runHeadless(
+      dir, std::string("A Down Down F8 shot:") + a("six.png") + " W shot:" + a("w.png"));
+  ASSERT_EQ(r.status, 0);
+  r = runHeadless(dir, std::string("M Down Down Down Down Down F8 shot:") + a("side.png"));
+  ASSERT_EQ(r.status, 0);
+  EXPECT_TRUE(test::matchesGolden(readPng(dir / "six.png").value(), "types-A-4s"));
+  EXPECT_TRUE(test::matchesGolden(readPng(dir / "side.png").value(), "types-M-4o-side-texts"));
+  EXPECT_TRUE(test::matchesGolden(readPng(dir / "w.png").value(), "watermarks"));
 }
 
 }  // namespace
