@@ -15,11 +15,8 @@ const DataFile& benchSampleData();
 
 class BenchSession {
  public:
-  explicit BenchSession(int zoom, const DataFile& data = benchSampleData())
-      : screen(&data),
-        platform({}),
-        display(screen, platform),
-        session{state, data, display, settings_} {
+  explicit BenchSession(int zoom)
+      : screen(&benchSampleData()), platform({}), display(screen, platform) {
     display.ensureWindow(zoom);
     screen.setUpFonts();
   }
@@ -28,7 +25,7 @@ class BenchSession {
   Screen screen;
   HeadlessPlatform platform;
   PlatformDisplay display;
-  Session session;
+  Session session{state, benchSampleData(), display, settings_};
 
  private:
   // The benchmarks touch no settings file.
