@@ -100,8 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Session session{state, file, display, settings};
   // Where the front page puts the picture of an edition.
   const auto [left, top] = picturePlace(pictureRowsFor(edition).edition, zoom);
-  FUZZ_CHECK(drawPictureSection(session, "PICTURE", edition, left, top, colour::kDarkGrey) ==
-             kSectionFound);
+  FUZZ_CHECK(drawPictureSection(session, "PICTURE", edition, left, top, colour::kDarkGrey,
+                                valuePicturePanel(screen)) == kSectionFound);
   fuzz::checkUntouchedOutside(screen.framebuffer(), stampPanel(zoom));
   return 0;
 }

@@ -12,6 +12,7 @@
 #include "screens/front/front_page_state.hpp"
 #include "screens/register/register_state.hpp"
 #include "screens/sheets/sheets_state.hpp"
+#include "screens/types/types_state.hpp"
 
 namespace kolvard {
 
@@ -23,6 +24,7 @@ struct ProgramState : SharedState {
   RegisterState reg;
   FlawsState flaws;
   SheetsState sheets;
+  TypesState types;
 
   // The edition-level selector of the current edition (not kept in the settings file).
   std::string editionSelector() const { return editionLevelSelectorFor(edition()); }

@@ -6,13 +6,15 @@
 #include "screens/register/register_dump.hpp"
 #include "screens/register/register_screen.hpp"
 #include "screens/sheets/sheet_screen.hpp"
+#include "screens/types/type_screen.hpp"
 
 namespace kolvard {
 namespace {
 
 enum class Editions {
-  OneColoured,  // every edition but "T"
-  TwoColoured,  // "T"
+  OneColoured,           // every edition but "T"
+  TwoColoured,           // "T"
+  OneColouredOrIceland,  // every edition but "T", and "T" with the Iceland flag
 };
 
 struct ScreenRow {
@@ -36,12 +38,27 @@ constexpr ScreenRow kScreens[] = {
      [](JsonObject& d, const ProgramState& s) { writeFlawsDump(d, s.flaws, s.selection); }},
     {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>,
      [](JsonObject& d, const ProgramState& s) { writeSheetsDump(d, s.sheets, s.selection); }},
+    {ScreenCode::Types, Editions::OneColouredOrIceland, "types",
+     make<TypeScreen, &ProgramState::types>,
+     [](JsonObject& d, const ProgramState& s) { writeTypesDump(d, s.types); }},
 };
 
-const ScreenRow* rowFor(ScreenCode code, const std::string& edition) {
-  const Editions editions = edition == "T" ? Editions::TwoColoured : Editions::OneColoured;
+bool serves(Editions editions, const Selection& selection) {
+  const bool twoColoured = selection.edition() == "T";
+  switch (editions) {
+    case Editions::OneColoured:
+      return !twoColoured;
+    case Editions::TwoColoured:
+      return twoColoured;
+    case Editions::OneColouredOrIceland:
+      return !twoColoured || selection.iceland();
+  }
+  return false;
+}
+
+const ScreenRow* rowFor(ScreenCode code, const Selection& selection) {
   for (const ScreenRow& row : kScreens) {
-    if (row.code == code && row.editions == editions) return &row;
+    if (row.code == code && serves(row.editions, selection)) return &row;
   }
   return nullptr;
 }
@@ -51,7 +68,7 @@ const ScreenRow* rowFor(ScreenCode code, const std::string& edition) {
 void runScreens(Session& session, ProgramState& state, ScreenCode code) {
   state.openedFrom = ScreenCode::FrontPage;
   while (code != ScreenCode::FrontPage && code != ScreenCode::End) {
-    const ScreenRow* row = rowFor(code, state.edition());
+    const ScreenRow* row = rowFor(code, state.selection);
     if (row == nullptr) break;
     const std::unique_ptr<ScreenPage> page = row->open(session, state);
     state.screenName = row->name;

@@ -12,44 +12,55 @@ namespace kolvard {
 namespace {
 
 constexpr double kPanelTop = 70;
+constexpr double kFlawPanelX = 230;
+constexpr double kPictureInset = 5;  // the picture's left edge from the panel x
+
+ClicheClip interiorOf(const ClichePanelGeometry& g) {
+  return {g.interiorLeft(), g.interiorTop(), g.interiorRight(), g.interiorBottom()};
+}
+
+ClichePicturePlace panelPicturePlace(int zoom, double panelX) {
+  return {panelX + kPictureInset, kPanelTop, interiorOf(clichePanelGeometry(zoom, panelX))};
+}
 
 // One horizontal line from x1 towards x2 on row y, the end point itself not drawn (so a line
-// from x to x draws nothing), clipped to the panel interior.
-void drawRun(Screen& screen, const ClichePanelGeometry& g, int y, long long x1, long long x2,
-             int colour) {
+// from x to x draws nothing), clipped to the box.
+void drawRun(Screen& screen, const ClicheClip& g, int y, long long x1, long long x2, int colour) {
   long long from = x1, to = x2;
   if (x2 < x1) {
     from = x2 + 1;
     to = x1 + 1;
   }
-  from = std::max<long long>(from, g.interiorLeft());
-  to = std::min<long long>(to, g.interiorRight());
+  from = std::max<long long>(from, g.left);
+  to = std::min<long long>(to, g.right);
   if (to <= from) return;
   screen.hspan(y, static_cast<int>(from), static_cast<int>(to), colour);
 }
 
 // A one-pixel line between two pixel points, both ends drawn (as the screen's lineTo),
-// clipped to the panel interior.
-void drawClippedLine(Screen& screen, const ClichePanelGeometry& g, int x0, int y0, int x1, int y1,
+// clipped to the box.
+void drawClippedLine(Screen& screen, const ClicheClip& g, int x0, int y0, int x1, int y1,
                      int colour) {
   walkLine(x0, y0, x1, y1, [&](int px, int py) {
-    if (px >= g.interiorLeft() && px < g.interiorRight() && py >= g.interiorTop() &&
-        py < g.interiorBottom()) {
+    if (px >= g.left && px < g.right && py >= g.top && py < g.bottom) {
       screen.setPixel(px, py, colour);
     }
   });
 }
 
-void drawEdgeMark(Screen& screen, const ClichePanelGeometry& g, const ClicheEdgeMark& mark,
-                  double panelX) {
+void drawEdgeMark(Screen& screen, const ClicheClip& g, const ClicheEdgeMark& mark,
+                  const ClichePicturePlace& place) {
   const int zoom = screen.zoom();
-  // Picture units (half a virtual unit) to pixels; the mark numbers are given for the panel
-  // at x 230 and move with the panel.
-  const double shift = 2 * (panelX - 230);
-  const auto cx = [zoom, shift](double p) {
-    return static_cast<int>(std::lround((p + shift) * zoom / 4.0));
+  // Picture units (half a virtual unit) to pixels; the mark numbers are given for the picture
+  // of the panel at x 230 (left 235, top 70) and move with the picture.
+  const double shiftX = 2 * (place.left - (kFlawPanelX + kPictureInset));
+  const double shiftY = 2 * (place.top - kPanelTop);
+  const auto cx = [zoom, shiftX](double p) {
+    return static_cast<int>(std::lround((p + shiftX) * zoom / 4.0));
   };
-  const auto cy = [zoom](double p) { return static_cast<int>(std::lround(p * zoom / 4.0)); };
+  const auto cy = [zoom, shiftY](double p) {
+    return static_cast<int>(std::lround((p + shiftY) * zoom / 4.0));
+  };
   const int seven = 7 * zoom / 4;
   const int n = mark.number;
   const int x1 = cx(585 + 20 * n), x2 = cx(705 + 20 * n);
@@ -91,26 +102,43 @@ ClichePanelGeometry clichePanelGeometry(int zoom, double panelX) {
 
 void drawClichePicture(Screen& screen, const std::vector<ClichePictureRow>& rows, double panelX,
                        int colour, bool turned) {
+  if (!turned) {
+    drawClichePictureAt(screen, rows, panelPicturePlace(screen.zoom(), panelX), colour);
+    return;
+  }
   const int s = screen.zoom();
-  const ClichePanelGeometry g = clichePanelGeometry(s, panelX);
-  int y = screen.px(turned ? kPanelTop + 192 : kPanelTop);
-  const long long base = screen.px(panelX + (turned ? 1 : 5));
+  const ClicheClip g = interiorOf(clichePanelGeometry(s, panelX));
+  int y = screen.px(kPanelTop + 192);
+  const long long base = screen.px(panelX + 1);
   for (std::size_t r = 0; r < rows.size(); ++r) {
     if (!pictureRowDrawn(static_cast<int>(r), s)) continue;  // read but not drawn; y stays
-    const ClichePictureRow& row = rows[r];
-    y += turned ? -1 : 1;
-    if (y < g.interiorTop() || y >= g.interiorBottom()) continue;
-    for (const auto& [a, b] : row) {
+    --y;
+    if (y < g.top || y >= g.bottom) continue;
+    for (const auto& [a, b] : rows[r]) {
       const long long la = a, lb = b;
-      long long x1, x2;
-      if (!turned) {
-        x1 = base + s * la / 4;
-        x2 = lb - la < 3 ? x1 + s * (lb - la) / 3 + 1 : base + s * lb / 4 + 1;
-      } else {
-        // trunc(86·S − S·a/4) as one integer division (which truncates toward zero)
-        x1 = base + (344 * s - s * la) / 4;
-        x2 = lb - la < 3 ? x1 - s * (lb - la) / 3 - 1 : base + (344 * s - s * lb) / 4 - 1;
-      }
+      // trunc(86·S − S·a/4) as one integer division (which truncates toward zero)
+      const long long x1 = base + (344 * s - s * la) / 4;
+      const long long x2 =
+          lb - la < 3 ? x1 - s * (lb - la) / 3 - 1 : base + (344 * s - s * lb) / 4 - 1;
+      drawRun(screen, g, y, x1, x2, colour);
+    }
+  }
+}
+
+void drawClichePictureAt(Screen& screen, const std::vector<ClichePictureRow>& rows,
+                         const ClichePicturePlace& place, int colour) {
+  const int s = screen.zoom();
+  const ClicheClip& g = place.clip;
+  int y = screen.px(place.top);
+  const long long base = screen.px(place.left);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    if (!pictureRowDrawn(static_cast<int>(r), s)) continue;  // read but not drawn; y stays
+    ++y;
+    if (y < g.top || y >= g.bottom) continue;
+    for (const auto& [a, b] : rows[r]) {
+      const long long la = a, lb = b;
+      const long long x1 = base + s * la / 4;
+      const long long x2 = lb - la < 3 ? x1 + s * (lb - la) / 3 + 1 : base + s * lb / 4 + 1;
       drawRun(screen, g, y, x1, x2, colour);
     }
   }
@@ -160,9 +188,14 @@ ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
 
 void drawClicheAnnotations(Screen& screen, std::string_view description, double panelX,
                            double labelBaseY) {
+  drawClicheAnnotations(screen, description, panelX, labelBaseY,
+                        panelPicturePlace(screen.zoom(), panelX));
+}
+
+void drawClicheAnnotations(Screen& screen, std::string_view description, double panelX,
+                           double labelBaseY, const ClichePicturePlace& picture) {
   const ClicheDescription parsed = parseClicheDescription(description);
-  const ClichePanelGeometry g = clichePanelGeometry(screen.zoom(), panelX);
-  for (const ClicheEdgeMark& mark : parsed.marks) drawEdgeMark(screen, g, mark, panelX);
+  for (const ClicheEdgeMark& mark : parsed.marks) drawEdgeMark(screen, picture.clip, mark, picture);
 
   for (const ClichePlacedLabel& label : parsed.labels) {
     const int mode = label.kind == 'h'   ? kFromLeft

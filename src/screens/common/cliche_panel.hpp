@@ -1,6 +1,7 @@
-// The panel the flaw screens (and later the type and two-coloured screens) draw a cliché in:
+// The panel the flaw screens (and later the two-coloured screens) draw a cliché in:
 // double frame, background, the record's picture at the screen's zoom, edge marks, placed
-// labels and the nine description lines, all clipped to the panel.
+// labels and the nine description lines, all clipped to the panel; the type screen places the
+// same picture and annotations in its grid cells.
 #pragma once
 
 #include <string>
@@ -45,13 +46,32 @@ ClichePanelGeometry clichePanelGeometry(int zoom, double panelX);
 ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
                              const ClichePanelRequest& request);
 
+// A box of pixels [left, right) x [top, bottom) that a drawing is clipped to.
+struct ClicheClip {
+  int left, top, right, bottom;
+};
+
+// Where a picture goes: its rows start one pixel below virtual y `top`, picture column 0 lies
+// at virtual x `left`; the picture and its edge marks are clipped to `clip`. The flaw
+// screens' panel at x P has left P + 5, top 70 and its interior as the clip.
+struct ClichePicturePlace {
+  double left, top;
+  ClicheClip clip;
+};
+
 // Draws an already decoded picture into the panel at panel x (clipped to its interior).
 void drawClichePicture(Screen& screen, const std::vector<ClichePictureRow>& rows, double panelX,
                        int colour, bool turned);
+// The same, upright, at any place (the type screen's cells).
+void drawClichePictureAt(Screen& screen, const std::vector<ClichePictureRow>& rows,
+                         const ClichePicturePlace& place, int colour);
 
 // Edge marks "$P", placed labels h/v/o/n, description lines 1..9 with their indentation
 // characters.
 void drawClicheAnnotations(Screen& screen, std::string_view description, double panelX,
                            double labelBaseY);
+// The same for a picture placed elsewhere: the edge marks follow the picture and its clip.
+void drawClicheAnnotations(Screen& screen, std::string_view description, double panelX,
+                           double labelBaseY, const ClichePicturePlace& picture);
 
 }  // namespace kolvard

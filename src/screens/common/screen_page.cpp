@@ -8,6 +8,7 @@ namespace kolvard {
 ScreenCode runScreenPage(ScreenPage& page, Session& session) {
   session.state.message = {};
   page.enter();
+  if (const KeyResult next = page.leavesOnEntry()) return *next;
   for (;;) {
     page.draw();
     redrawShownMessage(session);

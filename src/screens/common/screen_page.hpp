@@ -32,6 +32,8 @@ class ScreenPage {
   virtual ~ScreenPage() = default;
   // On every entry, as the screen's own rules say.
   virtual void enter() = 0;
+  // A screen with nothing to show leaves straight after its entry (it beeps itself).
+  virtual KeyResult leavesOnEntry() { return kStay; }
   // Draws what changed since the last drawing.
   virtual void draw() = 0;
   // Acts on one key.
@@ -40,8 +42,9 @@ class ScreenPage {
 
 struct Session;
 
-// Enters the screen, then draws (with the message shown by the last key on top), waits for a
-// key and hands it over until a key leaves; returns the code of the screen to open next.
+// Enters the screen (leaving at once when it says so), then draws (with the message shown by the
+// last key on top), waits for a key and hands it over until a key leaves; returns the code of the
+// screen to open next.
 ScreenCode runScreenPage(ScreenPage& page, Session& session);
 
 }  // namespace kolvard

@@ -11,6 +11,7 @@
 #include "domain/value_chain.hpp"
 #include "domain/value_tables.hpp"
 #include "domain/version.hpp"
+#include "screens/common/picture_section.hpp"
 #include "screens/common/screen_keys.hpp"
 #include "ui/run_length_picture.hpp"
 #include "ui/screen.hpp"
@@ -30,12 +31,9 @@ int roundedQuarter(int zoom, int units) {
 // The white panel of the value pictures, in units: the box (31, 31)-(389, 449).
 constexpr double kPanelLeft = 31, kPanelTop = 31, kPanelRight = 389, kPanelBottom = 449;
 
-// The panel's pixels [left, right) x [top, bottom) at the screen's zoom, as fillBox covers
-// them (its far edge included).
-struct PixelBox {
-  int left, top, right, bottom;
-};
-PixelBox panelPixels(const Screen& screen) {
+}  // namespace
+
+PixelBox valuePicturePanel(const Screen& screen) {
   const auto farEdge = [&screen](double units) {
     return static_cast<int>(std::lround(units * screen.zoom() / 2.0 + 1));
   };
@@ -103,28 +101,13 @@ void recoverDamagedSettings(Session& session) {
   session.settings.discardDamaged();
   const int zoom = session.screen().zoom();
   const PicturePlace place = valuePicturePlace("T", zoom);
-  drawPictureSection(session, "THGR2", "T", place.left, place.top, 8);
-  drawPictureSection(session, "T2S", "T", place.left, place.top, 9);
+  drawPictureSection(session, "THGR2", "T", place.left, place.top, 8,
+                     valuePicturePanel(session.screen()));
+  drawPictureSection(session, "T2S", "T", place.left, place.top, 9,
+                     valuePicturePanel(session.screen()));
 }
 
 }  // namespace
-
-int drawPictureSection(Session& session, std::string_view name, std::string_view edition, int left,
-                       int top, int colour) {
-  const SectionRef ref = session.data.findSection(name);
-  if (!ref.found() || ref.start == 0) return ref.status;
-  Screen& screen = session.screen();
-  const PictureRowsRule rule = pictureRowsFor(edition);
-  const auto& rows = screen.pictures().get(session.data.sectionBytes(ref), ref.start, rule.rows);
-  // The runs are clipped to the panel: a picture section whose rows or columns run past it
-  // must not draw over the menu panel beside it.
-  const PixelBox panel = panelPixels(screen);
-  renderPicture(rows, screen.zoom(), left, top, [&screen, colour, panel](int y, int x0, int x1) {
-    if (y < panel.top || y >= panel.bottom) return;
-    screen.hspan(y, std::max(x0, panel.left), std::min(x1, panel.right), colour);
-  });
-  return ref.status;
-}
 
 void FrontPage::draw() {
   if (drawnThisCycle_) return;
@@ -151,10 +134,11 @@ void FrontPage::draw() {
                         : value == "48s"          ? "THGR1"
                         : value == cp("5ø")       ? "THGR4"
                                                   : "THGR2";
-    drawPictureSection(session_, first, "T", place.left, place.top, colours.first);
+    drawPictureSection(session_, first, "T", place.left, place.top, colours.first,
+                       valuePicturePanel(screen));
   }
   const int status = drawPictureSection(session_, asciiUpper(edition + value), edition, place.left,
-                                        place.top, colours.value);
+                                        place.top, colours.value, valuePicturePanel(screen));
   if (status != kSectionFound) recoverDamagedSettings(session_);
   if (front_.drawn) return;
   drawLogo(session_);

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "screens/common/picture_section.hpp"
 #include "screens/common/screen_page.hpp"
 #include "screens/common/session.hpp"
 #include "screens/front/front_page_state.hpp"
@@ -29,9 +30,7 @@ class FrontPage final : public ScreenPage {
   bool drawnThisCycle_ = false;
 };
 
-// Draws a run-length picture section at a pixel position; nothing when it is not found or
-// starts at 0. Returns the lookup status.
-int drawPictureSection(Session& session, std::string_view name, std::string_view edition, int left,
-                       int top, int colour);
+// The white panel the value pictures are drawn on and clipped to, in pixels.
+PixelBox valuePicturePanel(const Screen& screen);
 
 }  // namespace kolvard
