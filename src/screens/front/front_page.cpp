@@ -40,6 +40,8 @@ PixelBox valuePicturePanel(const Screen& screen) {
   return {screen.px(kPanelLeft), screen.px(kPanelTop), farEdge(kPanelRight), farEdge(kPanelBottom)};
 }
 
+namespace {
+
 // The top-left pixel of an edition's value picture.
 PicturePlace valuePicturePlace(std::string_view edition, int zoom) {
   switch (edition.empty() ? ' ' : edition[0]) {
