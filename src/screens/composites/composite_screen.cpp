@@ -172,7 +172,8 @@ bool CompositeScreen::drawPicture() {
   const std::string name = compositeSectionName(s.edition(), state_.set, s.value(),
                                                 typeSet() ? 1 : state_.series, state_.composite);
   const int zoom = screen_.zoom();
-  const std::string key = name + "@" + std::to_string(zoom);
+  const int colour = valueColourOf(s.edition(), s.value(), leadingNumber(s.printing()));
+  const std::string key = name + "@" + std::to_string(zoom) + "/" + std::to_string(colour);
   if (key == drawnPicture_) return false;
   drawnPicture_ = key;
   const SectionRef ref = name.empty() ? SectionRef{} : session_.data.findSection(name);
@@ -182,7 +183,6 @@ bool CompositeScreen::drawPicture() {
   const std::vector<PictureRow>& rows =
       state_.found ? screen_.pictures().get(session_.data.sectionBytes(ref), ref.start, layout.rows)
                    : kNoRows;
-  const int colour = valueColourOf(s.edition(), s.value(), leadingNumber(s.printing()));
   const int right = static_cast<int>(kPictureRight * zoom / 2) + 1;  // exclusive
   const int height = screen_.framebuffer().height();
   int y = layout.top;
