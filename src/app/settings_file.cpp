@@ -1,5 +1,6 @@
 #include "app/settings_file.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -202,9 +203,12 @@ void appendRecord(std::string& out, const EditionSettings& s) {
 std::optional<std::string> readFile(const fs::path& path) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string data(kMaxFileSize, '\0');
+  // As much as the file holds, up to the bound (not a whole megabyte for every small file).
+  std::string data(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxFileSize)), '\0');
   in.read(data.data(), static_cast<std::streamsize>(data.size()));
   if (in.bad()) return std::nullopt;
   data.resize(static_cast<std::size_t>(in.gcount()));

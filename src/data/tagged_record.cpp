@@ -28,6 +28,9 @@ std::optional<std::string> TaggedRecord::field(char tag, std::size_t minimum) co
   const std::string marker = kMarkerStart + tag;
   const auto at = text_.find(marker);
   if (at == std::string::npos) return std::nullopt;
+  // A marker counts only inside the record: one that ends in the escape-"*" pair appended to
+  // it (tag escape after a record ending in escape "*") would give that pair as the field.
+  if (at + marker.size() > text_.size() - kMarkerStart.size()) return std::nullopt;
   const std::size_t begin = at + marker.size();
   const auto next = text_.find(kMarkerStart, begin);
   const std::string content = text_.substr(begin, next - begin);

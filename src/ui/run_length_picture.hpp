@@ -53,6 +53,8 @@ class PictureCache {
     if (inserted) it->second = decodeRunLengthPicture(section, rows);
     return it->second;
   }
+  // Forgets every picture (they belong to the data file they were read from).
+  void clear() { pictures_.clear(); }
 
  private:
   std::map<std::pair<std::int64_t, int>, std::vector<PictureRow>> pictures_;

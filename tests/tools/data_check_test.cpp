@@ -24,11 +24,14 @@ const DataFile& sample() {
 using Edit = std::function<void(std::string&)>;
 
 // The sample packed again with the bytes of one section edited; of the cliché records only
-// those of "C3c" are kept, which keeps each copy small.
+// those of "C3c" are kept, and of the composites only those of "P4s", which keeps each copy
+// small.
 DataFile sampleWith(const std::string& section, const Edit& edit) {
   test::DataBuilder builder;
   for (const auto& entry : sample().listSections()) {
-    if (entry.name.find('-') != std::string::npos && !entry.name.starts_with("C3C-")) continue;
+    const SectionKind kind = classifySection(entry.name).kind;
+    if (kind == SectionKind::ClicheRecord && !entry.name.starts_with("C3C-")) continue;
+    if (kind == SectionKind::Composite && !entry.name.starts_with("P4SF")) continue;
     const auto bytes = sample().sectionBytes(entry.ref);
     std::string text(bytes.begin(), bytes.end());
     if (entry.name == section) edit(text);
@@ -151,8 +154,8 @@ TEST(DataCheck, NamesEachKindOfFaultAtItsSection) {
       {"A4S0", cutBy(2), "not the 42 of the series count"},
       {"A4S0", put(0, "\x19"), "the number of series 25 is not 0 to 20"},
       {"A4S0", put(2, std::string(2, '\0')), "series 1 of 5 has no running numbers"},
-      {"ATYPER", replaceWith(record("4s    1  1  7", 64) + "*"),
-       "type 7 of value 4s has no record A4SM7"},
+      {"ATYPER", replaceWith(record("4s    1  1  99", 64) + "*"),
+       "type 99 of value 4s has no record A4SM99"},
       {"ATYPER", replaceWith(record("4s    1  1", 64)), "the pages have no end record"},
       {"MTYPER", replaceWith(sidePages + record("4\x9b    1  1  12", 64) + "*"),
        "type 12 of value 4ø has no record M4OM12"},
@@ -160,6 +163,13 @@ TEST(DataCheck, NamesEachKindOfFaultAtItsSection) {
        "type 5 of value R2 has no record TM5"},
       {"ATYPER", replaceWith(record("4s    1  1", 30)), "not a whole 64-byte page"},
       {"TRAMDAT", replaceWith("abc"), "ends with 3 bytes, not a whole 18-byte record"},
+      {"P4SF2-1", put(0, "\x03"), "composite 3 of the 3 of series 2 has no section P4SF2-3"},
+      {"P4SF2-1", put(0, std::string(1, '\0')), "no number of composites for series 2"},
+      {"P4SF2-1", put(0, "\x31"), "counts 49 composites for series 2, more than the 48"},
+      {"P4SF2-2", cutBy(1), "the picture ends after 887 of its 888 rows"},
+      {"P4SF2-2", replaceWith(""), "the composite is empty"},
+      {"P4SF3-1", put(0, "\x01"), "composite 2 lies beyond the 1 composites of series 3"},
+      {"KOLVM", append(std::string(1, '\0')), "1 bytes follow the last of 749 rows"},
   };
   for (const Fault& fault : faults) {
     const DataCheckReport report = checkDataFile(sampleWith(fault.section, fault.edit));
@@ -189,6 +199,14 @@ TEST(DataCheck, TellsSectionKindsByTheirNames) {
       {"V5ODAU", SectionKind::SheetTexts, "5ø"},
       {"A4S0", SectionKind::SeriesLimits, "4s"},
       {"0A020", SectionKind::Font, ""},
+      {"V10OM3-A", SectionKind::TypeRecord, "10ø"},
+      {"TMI1OR", SectionKind::TypeRecord, "R"},
+      {"A4SF0-1", SectionKind::Composite, "4s"},
+      {"A4SQ1-4", SectionKind::Composite, "4s"},
+      {"M4OF1--", SectionKind::Composite, "4ø"},
+      {"V10OF3-C", SectionKind::Composite, "10ø"},
+      {"A4SQ2-1", SectionKind::Unknown, ""},
+      {"A4SF1-*", SectionKind::Unknown, ""},
       {"V5O1-0", SectionKind::Unknown, ""},
       {"AX4S", SectionKind::Unknown, ""},
   };
@@ -200,6 +218,15 @@ TEST(DataCheck, TellsSectionKindsByTheirNames) {
   EXPECT_EQ(classifySection("0A020").recordSize, 48);
   EXPECT_EQ(classifySection("0A030").recordSize, 512);
   EXPECT_EQ(classifySection("C3C").rows, 688);
+  EXPECT_EQ(classifySection("KOLVM").rows, 749);
+  // Composites: the rows by edition, the series and the number from the code.
+  const SectionClass c = classifySection("C3CF2-!");
+  EXPECT_EQ(c.rows, 912);
+  EXPECT_EQ(c.series, 2);
+  EXPECT_EQ(c.composite, 47);
+  EXPECT_EQ(classifySection("P4SF1-1").rows, 888);
+  EXPECT_EQ(classifySection("M4OF1-0").composite, 36);
+  EXPECT_EQ(classifySection("A4SQ1-1").set, 'Q');
 }
 
 TEST(DataCheck, StopsAtADamagedDirectoryAndNamesMissingSections) {

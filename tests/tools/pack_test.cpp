@@ -267,6 +267,29 @@ TEST_F(PackTest, PicturesFromPlainPbmAndPng) {
   EXPECT_EQ(two[1].runs, (std::vector<std::pair<int, int>>{{2, 2}}));
 }
 
+// Composite sections: the count of the series in the first byte, and every character of
+// the composite codes kept in the name from the manifest to the lookup.
+TEST_F(PackTest, CompositesCarryTheirCountAndKeepEveryCodeCharacter) {
+  write("p.pbm", "P1\n3 2\n0 1 1\n1 0 0\n");
+  const std::string codes = "123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ0^_`#$%&'()!-";
+  std::string manifest = "composite M4øF1-1 p.pbm rows=2 count=48\n";
+  for (std::size_t i = 1; i < codes.size(); ++i)
+    manifest += "composite M4øF1-" + std::string(1, codes[i]) + " p.pbm rows=2\n";
+  write("manifest.txt", manifest);
+  const DataFile file = pack();
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    const std::string name = "m4" + cp("ø") + "f1-" + std::string(1, codes[i]);
+    const SectionRef ref = file.findSection(name);
+    ASSERT_TRUE(ref.found()) << "code " << codes[i];
+    const auto bytes = file.sectionBytes(ref);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes[0], i == 0 ? 48 : 0) << "code " << codes[i];
+    const auto rows = decodeRunLengthPicture(bytes, 2);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].runs, (std::vector<std::pair<int, int>>{{1, 2}}));
+  }
+}
+
 struct Refusal {
   const char* what;
   std::string manifest;
@@ -324,6 +347,14 @@ TEST_F(PackTest, RefusesWhatCannotBeEncodedNamingSectionAndLines) {
       {"missing source", "text AINFOF1 nowhere.txt\n", {}, {"section AINFOF1", "nowhere.txt"}},
       {"unknown kind", "sound AINFOF1 x.wav\n", {}, {"manifest.txt:1", "sound"}},
       {"missing rows", "picture C3C p.pbm\n", {{"p.pbm", "P1 1 1 1"}}, {"section C3C", "rows=N"}},
+      {"composite count beyond a byte",
+       "composite A4SF1-1 p.pbm rows=1 count=256\n",
+       {{"p.pbm", "P1 1 1 1"}},
+       {"section A4SF1-1", "count=256", "one byte"}},
+      {"composite rows",
+       "composite A4SF1-1 p.pbm rows=980 count=3\n",
+       {{"p.pbm", "P1 1 1 1"}},
+       {"section A4SF1-1", "1 rows", "980"}},
       {"foreign option",
        "text AINFOF1 t.txt rows=3\n",
        {{"t.txt", "x\n"}},

@@ -37,6 +37,10 @@ void checkPrintingData(CheckContext& context, const CheckedSection& section);
 void checkClicheRecord(CheckContext& context, const CheckedSection& section);
 void checkTypePages(CheckContext& context, const CheckedSection& section);
 
+// check_composites.cpp: composite clichés, each held against the count in composite 1 of its
+// series.
+void checkComposite(CheckContext& context, const CheckedSection& section);
+
 // check_series.cpp: series indexes and series limits.
 void checkSeriesIndex(CheckContext& context, const CheckedSection& section);
 void checkSeriesLimits(CheckContext& context, const CheckedSection& section);

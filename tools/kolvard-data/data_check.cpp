@@ -34,6 +34,8 @@ void checkSection(CheckContext& context, const CheckedSection& section) {
     case SectionKind::ClicheRecord:
     case SectionKind::TypeRecord:
       return checkClicheRecord(context, section);
+    case SectionKind::Composite:
+      return checkComposite(context, section);
     case SectionKind::FixedRecords:
       return checkFixedRecords(context, section);
     case SectionKind::Unknown:

@@ -127,8 +127,8 @@ std::vector<std::string_view> words(std::string_view line) {
 }
 
 const std::set<std::string>& kindsWithSource() {
-  static const std::set<std::string> kinds{"text",    "inverted", "int16",  "tagged", "font",
-                                           "picture", "raw",      "cliche", "records"};
+  static const std::set<std::string> kinds{"text",    "inverted",  "int16", "tagged", "font",
+                                           "picture", "composite", "raw",   "cliche", "records"};
   return kinds;
 }
 
@@ -261,13 +261,14 @@ class SectionBuilder {
         fail("record=" + std::to_string(record) + ": a font record is 48 or 512 bytes");
       section.bytes = encodeFontSection(parseBdf(asText(read()), shown()), record, shown());
     } else if (m.kind == "picture") {
-      const int rows = intOption("rows", true).value_or(0);
-      const Bitmap image = readBitmap(resolve());
-      if (image.height != rows) {
-        fail(shown() + ": the image has " + std::to_string(image.height) +
-             " rows but the picture needs " + std::to_string(rows));
-      }
-      section.bytes = encodeRunLengthPicture(image, shown());
+      section.bytes = picture();
+    } else if (m.kind == "composite") {
+      // A composite cliché: the picture with the number of composites of its series in the
+      // first byte (only composite 1 carries it; the others leave it 0).
+      const int count = intOption("count", false).value_or(0);
+      if (count > 255) fail("count=" + std::to_string(count) + ": the count is one byte");
+      section.bytes = picture();
+      section.bytes[0] = static_cast<std::uint8_t>(count);
     } else if (m.kind == "raw") {
       section.bytes = read();
     } else if (m.kind == "records") {
@@ -327,6 +328,17 @@ class SectionBuilder {
   }
 
   std::filesystem::path resolve() const { return resolve(line_->source); }
+
+  // A run-length picture of exactly rows=N rows, with its leading byte 0.
+  std::vector<std::uint8_t> picture() {
+    const int rows = intOption("rows", true).value_or(0);
+    const Bitmap image = readBitmap(resolve());
+    if (image.height != rows) {
+      fail(shown() + ": the image has " + std::to_string(image.height) +
+           " rows but the picture needs " + std::to_string(rows));
+    }
+    return encodeRunLengthPicture(image, shown());
+  }
 
   std::vector<std::uint8_t> read() const { return readFileBytes(resolve(), shown()); }
   std::string shown() const { return line_->source; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "domain/composite_names.hpp"
 #include "domain/edition_names.hpp"
 #include "domain/value_tables.hpp"
 #include "kolvard-data/check_context.hpp"
@@ -18,7 +19,32 @@ constexpr int kEditionPictureRows = 733;  // the pictures of the two-coloured fr
 
 SectionClass of(SectionKind kind, std::string edition = "", std::string value = "", int rows = 0,
                 int recordSize = 0) {
-  return {kind, std::move(edition), std::move(value), rows, recordSize};
+  return {kind, std::move(edition), std::move(value), rows, recordSize, 0, 0, 0};
+}
+
+// The picture rows of a composite: 912 for "R" and "C", 888 for "P" and "L", else 980.
+int compositeRows(char edition) {
+  if (edition == 'R' || edition == 'C') return 912;
+  if (edition == 'P' || edition == 'L') return 888;
+  return 980;
+}
+
+// "F" + series digits + "-" + code, or "Q1-" + code.
+SectionClass composite(const std::string& edition, const std::string& value,
+                       std::string_view rest) {
+  if (rest.size() < 4 || (rest[0] != 'F' && rest[0] != 'Q')) return {};
+  const std::string_view series = rest.substr(1, rest.size() - 3);
+  if (rest[rest.size() - 2] != '-' || series.empty() || series.size() > 2) return {};
+  if (!std::all_of(series.begin(), series.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return {};
+  if (rest[0] == 'Q' && series != "1") return {};
+  const auto n = compositeNumber(rest.back());
+  if (!n) return {};
+  SectionClass kind = of(SectionKind::Composite, edition, value, compositeRows(edition[0]));
+  kind.set = rest[0];
+  kind.series = std::stoi(std::string(series));
+  kind.composite = *n;
+  return kind;
 }
 
 struct Catalogue {
@@ -91,6 +117,8 @@ SectionClass classifySection(std::string_view name) {
     return it->second;
   }
   if (name.size() < 3) return {};
+  // The frame types of the two-coloured edition: "TM" + type (no value of "T" starts "M").
+  if (name.starts_with("TM")) return of(SectionKind::TypeRecord, "T", "R");
   const char e = name[0];
   const std::string ed(1, e);
   // Printing information: edition + "D" + value + printing.
@@ -103,6 +131,10 @@ SectionClass classifySection(std::string_view name) {
   const auto* v = catalogue.valueAtStart(e, name.substr(1));
   if (v == nullptr) return {};
   const std::string_view rest = name.substr(1 + v->first.size());
+  // Type record: "M" + type (a type code may hold a "-").
+  if (rest.size() > 1 && rest[0] == 'M') return of(SectionKind::TypeRecord, ed, v->second);
+  if (const SectionClass c = composite(ed, v->second, rest); c.kind == SectionKind::Composite)
+    return c;
   // Cliché record: series digits, "-", two key digits.
   if (const auto dash = rest.find('-'); dash != std::string_view::npos) {
     if (allDigits(rest.substr(0, dash)) && rest.size() == dash + 3) {
@@ -110,7 +142,6 @@ SectionClass classifySection(std::string_view name) {
     }
     return {};
   }
-  if (rest.size() > 1 && rest[0] == 'M') return of(SectionKind::TypeRecord, ed, v->second);
   return {};
 }
 

@@ -23,7 +23,8 @@ enum class SectionKind {
   PrintingData,         // edition + value + "DAT", 18-byte inverted records
   PrintingInformation,  // edition + "D" + value + printing, 120-byte inverted lines
   ClicheRecord,         // edition + value + series + "-" + running number
-  TypeRecord,           // edition + value + "M" + type
+  TypeRecord,           // edition + value + "M" + type; "TM" + type for the frame types
+  Composite,            // edition + "F" + value + series + "-" + code, or "Q" + value + "1-" + code
   FixedRecords,         // the two-coloured tables of fixed-size records
 };
 
@@ -33,6 +34,9 @@ struct SectionClass {
   std::string value;    // cp865 as the program writes it ("5ø"); empty where none
   int rows = 0;         // Picture: the rows its caller reads
   int recordSize = 0;   // Font: glyph record size; FixedRecords: record size
+  char set = 0;         // Composite: 'F' or 'Q'
+  int series = 0;       // Composite: the series
+  int composite = 0;    // Composite: its number, 1..48
 };
 
 // What the section of a stored name (upper case, "ø" as "O", no padding) holds.

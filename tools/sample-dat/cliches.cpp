@@ -9,6 +9,8 @@
 #include <stdexcept>
 
 #include "kolvard-data/bitmap.hpp"
+#include "sample-dat/drawing.hpp"
+#include "sample-dat/output.hpp"
 
 namespace sampledat {
 namespace {
@@ -16,8 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using kolvard::datatool::Bitmap;
 
-constexpr int kWidth = 352;  // picture columns: the panel is 178 units (356 columns) inside
-constexpr int kRows = 383;
 constexpr int kTextMax = 560;
 
 std::uint32_t hashOf(const std::string& text) {
@@ -48,222 +48,6 @@ std::size_t cpLength(const std::string& utf8) {
   return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
   }));
-}
-
-// ---- drawing ---------------------------------------------------------------------------
-
-void fill(Bitmap& b, int x0, int y0, int x1, int y1, bool on = true) {
-  for (int y = std::max(0, y0); y <= std::min(b.height - 1, y1); ++y)
-    for (int x = std::max(0, x0); x <= std::min(b.width - 1, x1); ++x) b.set(x, y, on);
-}
-
-void outline(Bitmap& b, int x0, int y0, int x1, int y1, int t) {
-  fill(b, x0, y0, x1, y0 + t - 1);
-  fill(b, x0, y1 - t + 1, x1, y1);
-  fill(b, x0, y0, x0 + t - 1, y1);
-  fill(b, x1 - t + 1, y0, x1, y1);
-}
-
-bool insideEllipse(int x, int y, int cx, int cy, double rx, double ry) {
-  const double dx = (x - cx) / rx;
-  const double dy = (y - cy) / ry;
-  return dx * dx + dy * dy <= 1.0;
-}
-
-void ring(Bitmap& b, int cx, int cy, int rx, int ry, int t) {
-  for (int y = cy - ry; y <= cy + ry; ++y)
-    for (int x = cx - rx; x <= cx + rx; ++x)
-      if (insideEllipse(x, y, cx, cy, rx, ry) && !insideEllipse(x, y, cx, cy, rx - t, ry - t))
-        b.set(x, y);
-}
-
-void disc(Bitmap& b, int cx, int cy, int r, bool on = true) {
-  for (int y = cy - r; y <= cy + r; ++y)
-    for (int x = cx - r; x <= cx + r; ++x)
-      if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r) b.set(x, y, on);
-}
-
-void clearEllipse(Bitmap& b, int cx, int cy, int rx, int ry) {
-  for (int y = cy - ry; y <= cy + ry; ++y)
-    for (int x = cx - rx; x <= cx + rx; ++x)
-      if (insideEllipse(x, y, cx, cy, rx, ry)) b.set(x, y, false);
-}
-
-void line(Bitmap& b, int x0, int y0, int x1, int y1, int t) {
-  const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
-  for (int i = 0; i <= steps; ++i) {
-    const int x = x0 + (steps ? (x1 - x0) * i / steps : 0);
-    const int y = y0 + (steps ? (y1 - y0) * i / steps : 0);
-    fill(b, x, y, x + t - 1, y + t - 1);
-  }
-}
-
-// 5 x 7 letters for the inscriptions and numerals.
-const std::map<char, std::array<const char*, 7>>& glyphs() {
-  static const std::map<char, std::array<const char*, 7>> g = {
-      {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-      {'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
-      {'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
-      {'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
-      {'G', {".###.", "#...#", "#....", "#.###", "#...#", "#...#", ".###."}},
-      {'I', {".###.", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."}},
-      {'J', {"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."}},
-      {'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
-      {'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
-      {'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
-      {'N', {"#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"}},
-      {'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-      {'0', {".###.", "#..##", "#.#.#", "#.#.#", "##..#", "#...#", ".###."}},
-      {'P', {"####.", "#...#", "#...#", "####.", "#....", "#....", "#...."}},
-      {'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
-      {'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
-      {'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
-      {'V', {"#...#", "#...#", "#...#", "#...#", "#...#", ".#.#.", "..#.."}},
-      {'%', {".####", "#..##", "#.#.#", "#.#.#", "##..#", "#...#", "####."}},  // Ø
-      {'1', {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."}},
-      {'3', {"####.", "....#", "....#", ".###.", "....#", "....#", "####."}},
-      {'4', {"...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."}},
-      {'5', {"#####", "#....", "####.", "....#", "....#", "#...#", ".###."}},
-  };
-  return g;
-}
-
-// Draws an inscription centred on x; returns the left edge of each character.
-std::vector<int> text(Bitmap& b, int cx, int y, const std::string& s, int scale) {
-  const int advance = 6 * scale;
-  const int width = static_cast<int>(s.size()) * advance - scale;
-  std::vector<int> lefts;
-  int x = cx - width / 2;
-  for (const char c : s) {
-    lefts.push_back(x);
-    const auto it = glyphs().find(c);
-    if (it != glyphs().end()) {
-      for (int r = 0; r < 7; ++r)
-        for (int k = 0; k < 5; ++k)
-          if (it->second[static_cast<std::size_t>(r)][k] == '#')
-            fill(b, x + k * scale, y + r * scale, x + k * scale + scale - 1,
-                 y + r * scale + scale - 1);
-    }
-    x += advance;
-  }
-  return lefts;
-}
-
-void crown(Bitmap& b, int cx, int cy) {
-  fill(b, cx - 34, cy + 8, cx + 34, cy + 18);  // the band
-  for (int k = -2; k <= 2; ++k) {
-    const int x = cx + 17 * k;
-    line(b, x, cy + 8, x + (k < 0 ? 4 : k > 0 ? -4 : 0), cy - 14 + std::abs(k) * 4, 3);
-    disc(b, x + (k < 0 ? 4 : k > 0 ? -4 : 0), cy - 16 + std::abs(k) * 4, 4);
-  }
-  disc(b, cx, cy - 28, 5);  // the orb
-  fill(b, cx - 1, cy - 40, cx + 1, cy - 30);
-  fill(b, cx - 5, cy - 37, cx + 5, cy - 35);
-}
-
-// ---- the designs -----------------------------------------------------------------------
-
-constexpr int kLeft = 6, kRight = 345, kTop = 4, kBottom = 378;  // the outer frame line
-constexpr int kInset = 14;                                       // the inner frame line
-
-struct Design {
-  Bitmap picture{kWidth, kRows};
-  std::string inscription;  // the top inscription, as drawn ('%' for Ø)
-  std::string shown;        // the same as the descriptions write it
-  std::vector<int> letterLeft;
-  int textTop = 0;
-  int ovalRx = 0, ovalRy = 0;  // 0: the centre is a circle of radius ovalRx... or nothing
-  int cx = 176, cy = 190;
-  std::string ovalWord;  // "ovalen", "cirklen"
-  std::string numeral;
-};
-
-Design makeDesign(char edition, const std::string& numeral) {
-  Design d;
-  Bitmap& b = d.picture;
-  d.numeral = numeral;
-  outline(b, kLeft, kTop, kRight, kBottom, 3);
-  outline(b, kLeft + kInset, kTop + kInset, kRight - kInset, kBottom - kInset, 2);
-  const auto corners = [&](int scale) {
-    for (const int x : {44, 308})
-      for (const int y : {46, 336}) {
-        ring(b, x, y, 20, 20, 2);
-        text(b, x + 1, y - 7 * scale / 2, numeral, scale);
-      }
-  };
-  switch (edition) {
-    case 'P': {  // the dotted ground of 1854 with crown, sword and sceptre
-      for (int y = kTop + kInset + 8; y < kBottom - kInset - 4; y += 14)
-        for (int x = kLeft + kInset + 8; x < kRight - kInset - 4; x += 14)
-          fill(b, x, y, x + 1, y + 1);
-      clearEllipse(b, d.cx, d.cy, 118, 150);
-      ring(b, d.cx, d.cy, 118, 150, 3);
-      crown(b, d.cx, d.cy - 70);
-      line(b, d.cx - 60, d.cy + 60, d.cx + 60, d.cy - 20, 3);  // the sword
-      line(b, d.cx + 60, d.cy + 60, d.cx - 60, d.cy - 20, 3);  // the sceptre
-      text(b, d.cx, d.cy + 76, numeral, 5);
-      d.ovalRx = 118;
-      d.ovalRy = 150;
-      d.ovalWord = "ovalen";
-      d.inscription = "KGL POST";
-      break;
-    }
-    case 'C': {  // the square of the islands: a circle and the value
-      ring(b, d.cx, d.cy, 112, 112, 3);
-      text(b, d.cx, d.cy - 45, numeral, 13);
-      text(b, d.cx, d.cy + 130, "CENTS", 3);
-      corners(3);
-      d.ovalRx = 112;
-      d.ovalRy = 112;
-      d.ovalWord = "cirklen";
-      d.inscription = "DANSK VI";
-      break;
-    }
-    case 'A': {  // 1864: crown in an oval
-      ring(b, d.cx, d.cy, 100, 136, 4);
-      crown(b, d.cx, d.cy - 10);
-      text(b, d.cx, d.cy + 70, "SKILLING", 2);
-      corners(3);
-      d.ovalRx = 100;
-      d.ovalRy = 136;
-      d.ovalWord = "ovalen";
-      d.inscription = "DANMARK";
-      break;
-    }
-    case 'V': {  // the arms type: a shield with three lions in an oval
-      ring(b, d.cx, d.cy, 96, 128, 3);
-      outline(b, d.cx - 50, d.cy - 70, d.cx + 50, d.cy + 20, 3);
-      for (int y = d.cy + 20; y < d.cy + 72; ++y) {
-        const int half = 50 * (d.cy + 72 - y) / 52;
-        fill(b, d.cx - half, y, d.cx - half + 2, y);
-        fill(b, d.cx + half - 2, y, d.cx + half, y);
-      }
-      for (int k = 0; k < 3; ++k) disc(b, d.cx - 10 + 10 * k, d.cy - 50 + 32 * k, 7);
-      text(b, d.cx, d.cy + 138, "%RE", 3);
-      corners(3);
-      d.ovalRx = 96;
-      d.ovalRy = 128;
-      d.ovalWord = "ovalen";
-      d.inscription = "DANMARK";
-      break;
-    }
-    default: {  // the official stamps: the value in a circle
-      ring(b, d.cx, d.cy, 104, 104, 4);
-      text(b, d.cx, d.cy - 42, numeral, 12);
-      text(b, d.cx, d.cy + 124, "%RE", 3);
-      d.ovalRx = 104;
-      d.ovalRy = 104;
-      d.ovalWord = "cirklen";
-      d.inscription = "TJENESTE";
-      break;
-    }
-  }
-  d.textTop = kTop + kInset + 8;
-  d.letterLeft = text(b, d.cx, d.textTop, d.inscription, 3);
-  d.shown = d.inscription;
-  const auto pos = d.shown.find('%');
-  if (pos != std::string::npos) d.shown.replace(pos, 1, "Ø");
-  return d;
 }
 
 // ---- the flaws and their description ---------------------------------------------------
@@ -453,53 +237,6 @@ std::string describe(const Description& d, bool extraOnly, std::size_t budget) {
     if (cpLength(out) <= budget || items.size() <= 1) return out;
     items.pop_back();
   }
-}
-
-std::string upper(const std::string& utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (utf8.compare(i, 2, "ø") == 0 || utf8.compare(i, 2, "Ø") == 0) {
-      out += 'O';
-      ++i;
-    } else {
-      out += static_cast<char>(std::toupper(static_cast<unsigned char>(utf8[i])));
-    }
-  }
-  return out;
-}
-
-char digit(int d) {
-  return static_cast<char>(d <= 9 ? 48 + d : 55 + d);
-}
-
-void writeText(const fs::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  if (!out) throw std::runtime_error(path.string() + ": cannot be written");
-}
-
-void writeBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error(path.string() + ": cannot be written");
-}
-
-// P4 PBM, written straight from the ink bytes.
-std::vector<std::uint8_t> pbm(const Bitmap& b) {
-  const std::string header =
-      "P4\n" + std::to_string(b.width) + " " + std::to_string(b.height) + "\n";
-  const auto rowBytes = static_cast<std::size_t>((b.width + 7) / 8);
-  std::vector<std::uint8_t> out(header.begin(), header.end());
-  const std::size_t start = out.size();
-  out.resize(start + rowBytes * static_cast<std::size_t>(b.height), 0);
-  const std::uint8_t* ink = b.ink.data();
-  const auto w = static_cast<std::size_t>(b.width);
-  for (std::size_t y = 0; y < static_cast<std::size_t>(b.height); ++y)
-    for (std::size_t x = 0; x < w; ++x)
-      if (ink[y * w + x])
-        out[start + y * rowBytes + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-  return out;
 }
 
 }  // namespace

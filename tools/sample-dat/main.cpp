@@ -34,6 +34,10 @@
 #include <vector>
 
 #include "sample-dat/cliches.hpp"
+#include "sample-dat/composites.hpp"
+#include "sample-dat/output.hpp"
+#include "sample-dat/types.hpp"
+#include "sample-dat/watermark.hpp"
 
 namespace {
 
@@ -812,9 +816,16 @@ int main(int argc, char** argv) {
                                      outDir, manifest);
       }
     }
-    std::ofstream out(outDir / "cliches.manifest", std::ios::binary | std::ios::trunc);
-    out << manifest;
-    if (!out) throw std::runtime_error("cliches.manifest: cannot be written");
+    sampledat::writeText(outDir / "cliches.manifest", manifest);
+    std::string types = "# Written by kolvard-sample-dat: the type pages and type records.\n";
+    sampledat::writeTypes(outDir, types);
+    sampledat::writeText(outDir / "types.manifest", types);
+    std::string composites = "# Written by kolvard-sample-dat: the composite clichés.\n";
+    sampledat::writeComposites(outDir, composites);
+    sampledat::writeText(outDir / "composites.manifest", composites);
+    std::string watermarks = "# Written by kolvard-sample-dat: the watermark drawing.\n";
+    sampledat::writeWatermarks(outDir, watermarks);
+    sampledat::writeText(outDir / "watermarks.manifest", watermarks);
   } catch (const std::exception& e) {
     std::cerr << "kolvard-sample-dat: " << e.what() << "\n";
     return 1;

@@ -1,5 +1,6 @@
 #include "screens/front/front_page.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -24,6 +25,21 @@ struct PicturePlace {
 
 int roundedQuarter(int zoom, int units) {
   return static_cast<int>(std::lround(zoom * units / 4.0));
+}
+
+// The white panel of the value pictures, in units: the box (31, 31)-(389, 449).
+constexpr double kPanelLeft = 31, kPanelTop = 31, kPanelRight = 389, kPanelBottom = 449;
+
+// The panel's pixels [left, right) x [top, bottom) at the screen's zoom, as fillBox covers
+// them (its far edge included).
+struct PixelBox {
+  int left, top, right, bottom;
+};
+PixelBox panelPixels(const Screen& screen) {
+  const auto farEdge = [&screen](double units) {
+    return static_cast<int>(std::lround(units * screen.zoom() / 2.0 + 1));
+  };
+  return {screen.px(kPanelLeft), screen.px(kPanelTop), farEdge(kPanelRight), farEdge(kPanelBottom)};
 }
 
 // The top-left pixel of an edition's value picture.
@@ -100,8 +116,13 @@ int drawPictureSection(Session& session, std::string_view name, std::string_view
   Screen& screen = session.screen();
   const PictureRowsRule rule = pictureRowsFor(edition);
   const auto& rows = screen.pictures().get(session.data.sectionBytes(ref), ref.start, rule.rows);
-  renderPicture(rows, screen.zoom(), left, top,
-                [&screen, colour](int y, int x0, int x1) { screen.hspan(y, x0, x1, colour); });
+  // The runs are clipped to the panel: a picture section whose rows or columns run past it
+  // must not draw over the menu panel beside it.
+  const PixelBox panel = panelPixels(screen);
+  renderPicture(rows, screen.zoom(), left, top, [&screen, colour, panel](int y, int x0, int x1) {
+    if (y < panel.top || y >= panel.bottom) return;
+    screen.hspan(y, std::max(x0, panel.left), std::min(x1, panel.right), colour);
+  });
   return ref.status;
 }
 
@@ -112,7 +133,7 @@ void FrontPage::draw() {
   Screen& screen = session_.screen();
   const int zoom = screen.zoom();
   screen.setTextColour(colour::kDarkGrey);
-  screen.fillBox(31, 31, 389, 449, colour::kWhite);
+  screen.fillBox(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom, colour::kWhite);
   if (!front_.drawn) {
     screen.clear();
     screen.fillBox(0, 0, 30, 480, colour::kDarkGrey);
