@@ -7,6 +7,7 @@
 
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
+#include "domain/composite_names.hpp"
 #include "domain/composite_steps.hpp"
 #include "domain/composite_type_names.hpp"
 #include "domain/value_tables.hpp"
@@ -66,7 +67,7 @@ void CompositeScreen::readLimits() {
 int CompositeScreen::countOf(int series) {
   const Selection& s = selection();
   const SectionRef ref = session_.data.findSection(
-      compositeSectionName(s.edition(), state_.set, s.value(), series, 1));
+      compositeSectionName(s.edition(), s.value(), static_cast<char>(state_.set), series, 1));
   if (!ref.found()) return 0;
   const auto bytes = session_.data.sectionBytes(ref);
   return bytes.empty() ? 0 : bytes[0];
@@ -169,8 +170,9 @@ void CompositeScreen::drawTypeName() {
 // with fewer rows) leaves the area cleared; runs are clipped to the area.
 bool CompositeScreen::drawPicture() {
   const Selection& s = selection();
-  const std::string name = compositeSectionName(s.edition(), state_.set, s.value(),
-                                                typeSet() ? 1 : state_.series, state_.composite);
+  const std::string name =
+      compositeSectionName(s.edition(), s.value(), static_cast<char>(state_.set),
+                           typeSet() ? 1 : state_.series, state_.composite);
   const int zoom = screen_.zoom();
   const int colour = valueColourOf(s.edition(), s.value(), leadingNumber(s.printing()));
   const std::string key = name + "@" + std::to_string(zoom) + "/" + std::to_string(colour);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "domain/composite_sections.hpp"
+#include "domain/composite_picture.hpp"
 
 namespace kolvard {
 

@@ -111,10 +111,10 @@ test::DataBuilder a4s() {
   test::DataBuilder b;
   b.add("A4s0", seriesLimits(3));
   b.add("ACSERIER", seriesRecord("4s", 1, 1, 4) + seriesRecord("4s", 2, 5, 6) + "*");
-  b.add("AF4s0-1", compositeSection(3, {{{10, 20}}}));
-  b.add("AF4s1-1", compositeSection(20, {{{10, 20}}}));
-  b.add("AF4s2-1", compositeSection(2, {{{10, 20}}}));
-  b.add("AQ4s1-1", compositeSection(5, {{{10, 20}}}));
+  b.add("A4sF0-1", compositeSection(3, {{{10, 20}}}));
+  b.add("A4sF1-1", compositeSection(20, {{{10, 20}}}));
+  b.add("A4sF2-1", compositeSection(2, {{{10, 20}}}));
+  b.add("A4sQ1-1", compositeSection(5, {{{10, 20}}}));
   return b;
 }
 
@@ -183,7 +183,7 @@ TEST(CompositeScreen, SetsKeepTheirPlaces) {
 
   // Values without cliché types have no "M".
   test::DataBuilder b;
-  b.add("AF3s1-1", compositeSection(4, {}));
+  b.add("A3sF1-1", compositeSection(4, {}));
   Rig three(b, "A", "3s", "1");
   three.open();
   three.press(ordinaryKey('M'));
@@ -193,10 +193,10 @@ TEST(CompositeScreen, SetsKeepTheirPlaces) {
 TEST(CompositeScreen, CodesOfHighComposites) {
   // 48 composites, sections only for 10, 36 and 48 (codes "A", "0", "-") besides the first.
   test::DataBuilder b;
-  b.add(cp("VF5ø1-1"), compositeSection(48, {}));
-  b.add(cp("VF5ø1-A"), compositeSection(0, {}));
-  b.add(cp("VF5ø1-0"), compositeSection(0, {}));
-  b.add(cp("VF5ø1--"), compositeSection(0, {}));
+  b.add(cp("V5øF1-1"), compositeSection(48, {}));
+  b.add(cp("V5øF1-A"), compositeSection(0, {}));
+  b.add(cp("V5øF1-0"), compositeSection(0, {}));
+  b.add(cp("V5øF1--"), compositeSection(0, {}));
   Rig rig(b, "V", cp("5ø"), "1");
   rig.open();
   const auto foundAt = [&](int n) {
@@ -215,8 +215,8 @@ TEST(CompositeScreen, CodesOfHighComposites) {
 TEST(CompositeScreen, V10oHasThreeSeriesAndRefusesSeriesTwo) {
   test::DataBuilder b;
   b.add(cp("V10ø0"), seriesLimits(1));
-  b.add(cp("VF10ø1-1"), compositeSection(6, {}));
-  b.add(cp("VF10ø3-1"), compositeSection(12, {}));
+  b.add(cp("V10øF1-1"), compositeSection(6, {}));
+  b.add(cp("V10øF3-1"), compositeSection(12, {}));
   Rig rig(b, "V", cp("10ø"), "1", "\"2\" Enter \"3\" Enter Esc");
   rig.open();
   EXPECT_EQ(rig.composites.seriesCount, 3);
@@ -252,7 +252,7 @@ TEST(CompositeScreen, LeavingRestoresThePrintingUnlessTheValueChanged) {
   // A new value is kept with its first printing.
   {
     test::DataBuilder b = a4s();
-    b.add("AF2s1-1", compositeSection(4, {}));
+    b.add("A2sF1-1", compositeSection(4, {}));
     Rig rig(b, "A", "4s", "5", "\"2s\" Enter");
     rig.open();
     rig.press(scan::kRight);
@@ -269,7 +269,7 @@ TEST(CompositeScreen, LeavingRestoresThePrintingUnlessTheValueChanged) {
 
 TEST(CompositeScreen, IcelandOvalValuesLeaveForTheTwoColouredScreens) {
   test::DataBuilder b;
-  b.add("IF3s1-1", compositeSection(4, {}));
+  b.add("I3sF1-1", compositeSection(4, {}));
   Rig rig(b, "I", "3s", "1", "\"4a\" Enter");
   rig.state.selection.setEdition("I", true);
   rig.open();
@@ -289,8 +289,8 @@ TEST(CompositeScreen, DamagedSectionsAreDrawnAsFarAsTheyGo) {
   cut += static_cast<char>(200);  // a row of 200 bytes with two of them left
   cut += "\x0a\x14";
   test::DataBuilder b;
-  b.add(cp("VF5ø1-1"), first);
-  b.add(cp("VF5ø1-2"), cut);
+  b.add(cp("V5øF1-1"), first);
+  b.add(cp("V5øF1-2"), cut);
   Rig rig(b, "V", cp("5ø"), "1");
   rig.open();
   const Rgb white = rig.white();
@@ -305,7 +305,7 @@ TEST(CompositeScreen, DamagedSectionsAreDrawnAsFarAsTheyGo) {
 
   // A count byte of 0: composite 1 is shown, and the steps say there is nothing beyond.
   test::DataBuilder zero;
-  zero.add(cp("VF5ø1-1"), compositeSection(0, {{{10, 20}}}));
+  zero.add(cp("V5øF1-1"), compositeSection(0, {{{10, 20}}}));
   Rig none(zero, "V", cp("5ø"), "1");
   none.open();
   EXPECT_EQ(none.composites.count, 0);
