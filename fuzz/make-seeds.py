@@ -96,6 +96,12 @@ def main():
         write("tagged_record", name.lower(), b"d\x10" + record[:tag if tag >= 0 else 560])
 
     # Printing data: value choice (0 "P4s", 3 "I3a"), printing choice, the section.
+    # Composites: zoom choice, value choice (0 "A4s", 4 "M4ø"), key-count choice, the keys,
+    # then composite 1 of series 1.
+    write("composite", "a4sf1-1-zoom3", bytes([1, 0, 5, 1, 3, 5, 6, 8]) + s["AF4S1-1"])
+    write("composite", "m4of1-1-zoom4", bytes([2, 4, 7, 5, 2, 2, 0, 7, 9, 1]) + s["MF4O1-1"])
+    write("composite", "count-past-section", bytes([0, 1, 3, 3, 5, 1, 200, 250, 255, 255, 3]))
+
     write("printing", "p4sdat", bytes([0, 2]) + s["P4SDAT"])
     write("printing", "i3adat", bytes([3, 0]) + s["I3ADAT"])
 

@@ -8,6 +8,7 @@
 
 #include "app/edition_settings.hpp"
 #include "screens/common/session.hpp"
+#include "screens/composites/composites_state.hpp"
 #include "screens/flaws/flaws_state.hpp"
 #include "screens/front/front_page_state.hpp"
 #include "screens/register/register_state.hpp"
@@ -24,6 +25,7 @@ struct ProgramState : SharedState {
   RegisterState reg;
   FlawsState flaws;
   SheetsState sheets;
+  CompositesState composites;
   TypesState types;
 
   // The edition-level selector of the current edition (not kept in the settings file).

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "screens/composites/composite_screen.hpp"
 #include "screens/flaws/flaw_screen.hpp"
 #include "screens/register/register_dump.hpp"
 #include "screens/register/register_screen.hpp"
@@ -38,6 +39,9 @@ constexpr ScreenRow kScreens[] = {
      [](JsonObject& d, const ProgramState& s) { writeFlawsDump(d, s.flaws, s.selection); }},
     {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>,
      [](JsonObject& d, const ProgramState& s) { writeSheetsDump(d, s.sheets, s.selection); }},
+    {ScreenCode::Composites, Editions::OneColoured, "composites",
+     make<CompositeScreen, &ProgramState::composites>,
+     [](JsonObject& d, const ProgramState& s) { writeCompositesDump(d, s.composites); }},
     {ScreenCode::Types, Editions::OneColouredOrIceland, "types",
      make<TypeScreen, &ProgramState::types>,
      [](JsonObject& d, const ProgramState& s) { writeTypesDump(d, s.types); }},

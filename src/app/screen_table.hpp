@@ -1,7 +1,7 @@
 // The screens the main cycle opens, by the code a screen leaves with: one row a screen, with
 // the editions it serves. A code without a row for the current edition leads back to the
-// front page (the composite screen, and every screen of the two-coloured edition but the type
-// screen of the Icelandic oval values, are not built yet).
+// front page (every screen of the two-coloured edition but the type screen of the Icelandic
+// oval values is not built yet).
 #pragma once
 
 #include "app/program_state.hpp"

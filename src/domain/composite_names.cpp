@@ -29,8 +29,8 @@ std::string compositeSectionName(std::string_view edition, std::string_view valu
   const auto code = compositeCode(n);
   if (!code) return {};
   std::string name(edition);
-  name += value;
   name += set;
+  name += value;
   name += std::to_string(set == 'Q' ? 1 : series);
   name += '-';
   name += *code;

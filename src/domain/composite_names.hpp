@@ -19,7 +19,7 @@ std::optional<char> compositeCode(int n);
 std::optional<int> compositeNumber(char code);
 
 // The section of composite n: set 'F' (composites of `series`) or 'Q' (the cliché types,
-// always written as series 1). cp865 in, cp865 out ("V10øF3-C"); empty when n has no code.
+// always written as series 1). cp865 in, cp865 out ("VF10ø3-C"); empty when n has no code.
 std::string compositeSectionName(std::string_view edition, std::string_view value, char set,
                                  int series, int n);
 

@@ -30,9 +30,9 @@ TEST(CompositeNames, NamesFitEightCharacters) {
     const char* name;  // UTF-8
   };
   const Case cases[] = {
-      {"A", "4s", 'F', 0, 1, "A4sF0-1"},    {"A", "4s", 'Q', 3, 10, "A4sQ1-A"},
-      {"V", "10ø", 'F', 3, 12, "V10øF3-C"}, {"M", "4ø", 'F', 1, 36, "M4øF1-0"},
-      {"M", "32ø", 'F', 1, 48, "M32øF1--"}, {"P", "4s", 'F', 2, 49, ""},
+      {"A", "4s", 'F', 0, 1, "AF4s0-1"},    {"A", "4s", 'Q', 3, 10, "AQ4s1-A"},
+      {"V", "10ø", 'F', 3, 12, "VF10ø3-C"}, {"M", "4ø", 'F', 1, 36, "MF4ø1-0"},
+      {"M", "32ø", 'F', 1, 48, "MF32ø1--"}, {"P", "4s", 'F', 2, 49, ""},
   };
   for (const Case& c : cases) {
     const std::string name = compositeSectionName(c.edition, cp(c.value), c.set, c.series, c.n);

@@ -31,7 +31,7 @@ DataFile sampleWith(const std::string& section, const Edit& edit) {
   for (const auto& entry : sample().listSections()) {
     const SectionKind kind = classifySection(entry.name).kind;
     if (kind == SectionKind::ClicheRecord && !entry.name.starts_with("C3C-")) continue;
-    if (kind == SectionKind::Composite && !entry.name.starts_with("P4SF")) continue;
+    if (kind == SectionKind::Composite && !entry.name.starts_with("PF4S")) continue;
     const auto bytes = sample().sectionBytes(entry.ref);
     std::string text(bytes.begin(), bytes.end());
     if (entry.name == section) edit(text);
@@ -163,12 +163,12 @@ TEST(DataCheck, NamesEachKindOfFaultAtItsSection) {
        "type 5 of value R2 has no record TM5"},
       {"ATYPER", replaceWith(record("4s    1  1", 30)), "not a whole 64-byte page"},
       {"TRAMDAT", replaceWith("abc"), "ends with 3 bytes, not a whole 18-byte record"},
-      {"P4SF2-1", put(0, "\x03"), "composite 3 of the 3 of series 2 has no section P4SF2-3"},
-      {"P4SF2-1", put(0, std::string(1, '\0')), "no number of composites for series 2"},
-      {"P4SF2-1", put(0, "\x31"), "counts 49 composites for series 2, more than the 48"},
-      {"P4SF2-2", cutBy(1), "the picture ends after 887 of its 888 rows"},
-      {"P4SF2-2", replaceWith(""), "the composite is empty"},
-      {"P4SF3-1", put(0, "\x01"), "composite 2 lies beyond the 1 composites of series 3"},
+      {"PF4S2-1", put(0, "\x03"), "composite 3 of the 3 of series 2 has no section PF4S2-3"},
+      {"PF4S2-1", put(0, std::string(1, '\0')), "no number of composites for series 2"},
+      {"PF4S2-1", put(0, "\x31"), "counts 49 composites for series 2, more than the 48"},
+      {"PF4S2-2", cutBy(1), "the picture ends after 887 of its 888 rows"},
+      {"PF4S2-2", replaceWith(""), "the composite is empty"},
+      {"PF4S3-1", put(0, "\x01"), "composite 2 lies beyond the 1 composites of series 3"},
       {"KOLVM", append(std::string(1, '\0')), "1 bytes follow the last of 749 rows"},
   };
   for (const Fault& fault : faults) {
@@ -201,12 +201,12 @@ TEST(DataCheck, TellsSectionKindsByTheirNames) {
       {"0A020", SectionKind::Font, ""},
       {"V10OM3-A", SectionKind::TypeRecord, "10ø"},
       {"TMI1OR", SectionKind::TypeRecord, "R"},
-      {"A4SF0-1", SectionKind::Composite, "4s"},
-      {"A4SQ1-4", SectionKind::Composite, "4s"},
-      {"M4OF1--", SectionKind::Composite, "4ø"},
-      {"V10OF3-C", SectionKind::Composite, "10ø"},
-      {"A4SQ2-1", SectionKind::Unknown, ""},
-      {"A4SF1-*", SectionKind::Unknown, ""},
+      {"AF4S0-1", SectionKind::Composite, "4s"},
+      {"AQ4S1-4", SectionKind::Composite, "4s"},
+      {"MF4O1--", SectionKind::Composite, "4ø"},
+      {"VF10O3-C", SectionKind::Composite, "10ø"},
+      {"AQ4S2-1", SectionKind::Unknown, ""},
+      {"AF4S1-*", SectionKind::Unknown, ""},
       {"V5O1-0", SectionKind::Unknown, ""},
       {"AX4S", SectionKind::Unknown, ""},
   };
@@ -220,13 +220,13 @@ TEST(DataCheck, TellsSectionKindsByTheirNames) {
   EXPECT_EQ(classifySection("C3C").rows, 688);
   EXPECT_EQ(classifySection("KOLVM").rows, 749);
   // Composites: the rows by edition, the series and the number from the code.
-  const SectionClass c = classifySection("C3CF2-!");
+  const SectionClass c = classifySection("CF3C2-!");
   EXPECT_EQ(c.rows, 912);
   EXPECT_EQ(c.series, 2);
   EXPECT_EQ(c.composite, 47);
-  EXPECT_EQ(classifySection("P4SF1-1").rows, 888);
-  EXPECT_EQ(classifySection("M4OF1-0").composite, 36);
-  EXPECT_EQ(classifySection("A4SQ1-1").set, 'Q');
+  EXPECT_EQ(classifySection("PF4S1-1").rows, 888);
+  EXPECT_EQ(classifySection("MF4O1-0").composite, 36);
+  EXPECT_EQ(classifySection("AQ4S1-1").set, 'Q');
 }
 
 TEST(DataCheck, StopsAtADamagedDirectoryAndNamesMissingSections) {

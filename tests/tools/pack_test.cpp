@@ -272,9 +272,9 @@ TEST_F(PackTest, PicturesFromPlainPbmAndPng) {
 TEST_F(PackTest, CompositesCarryTheirCountAndKeepEveryCodeCharacter) {
   write("p.pbm", "P1\n3 2\n0 1 1\n1 0 0\n");
   const std::string codes = "123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ0^_`#$%&'()!-";
-  std::string manifest = "composite M4øF1-1 p.pbm rows=2 count=48\n";
+  std::string manifest = "composite MF4ø1-1 p.pbm rows=2 count=48\n";
   for (std::size_t i = 1; i < codes.size(); ++i)
-    manifest += "composite M4øF1-" + std::string(1, codes[i]) + " p.pbm rows=2\n";
+    manifest += "composite MF4ø1-" + std::string(1, codes[i]) + " p.pbm rows=2\n";
   write("manifest.txt", manifest);
   const DataFile file = pack();
   for (std::size_t i = 0; i < codes.size(); ++i) {
@@ -348,13 +348,13 @@ TEST_F(PackTest, RefusesWhatCannotBeEncodedNamingSectionAndLines) {
       {"unknown kind", "sound AINFOF1 x.wav\n", {}, {"manifest.txt:1", "sound"}},
       {"missing rows", "picture C3C p.pbm\n", {{"p.pbm", "P1 1 1 1"}}, {"section C3C", "rows=N"}},
       {"composite count beyond a byte",
-       "composite A4SF1-1 p.pbm rows=1 count=256\n",
+       "composite AF4S1-1 p.pbm rows=1 count=256\n",
        {{"p.pbm", "P1 1 1 1"}},
-       {"section A4SF1-1", "count=256", "one byte"}},
+       {"section AF4S1-1", "count=256", "one byte"}},
       {"composite rows",
-       "composite A4SF1-1 p.pbm rows=980 count=3\n",
+       "composite AF4S1-1 p.pbm rows=980 count=3\n",
        {{"p.pbm", "P1 1 1 1"}},
-       {"section A4SF1-1", "1 rows", "980"}},
+       {"section AF4S1-1", "1 rows", "980"}},
       {"foreign option",
        "text AINFOF1 t.txt rows=3\n",
        {{"t.txt", "x\n"}},

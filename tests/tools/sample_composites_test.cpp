@@ -72,7 +72,7 @@ TEST(SampleComposites, TheLongSeriesUsesEveryCode) {
   // "!", "-".
   const std::string codes = "0^_`#$%&'()!-";
   for (std::size_t i = 0; i < codes.size(); ++i) {
-    const std::string name = cp("M4øF1-") + codes[i];
+    const std::string name = cp("MF4ø1-") + codes[i];
     EXPECT_TRUE(sample().findSection(name).found()) << "composite " << 36 + i;
     EXPECT_EQ(compositeSectionName("M", cp("4ø"), 'F', 1, 36 + static_cast<int>(i)), name);
   }

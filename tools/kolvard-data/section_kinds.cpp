@@ -29,7 +29,8 @@ int compositeRows(char edition) {
   return 980;
 }
 
-// "F" + series digits + "-" + code, or "Q1-" + code.
+// After the value: "F" + series digits + "-" + code, or "Q1-" + code (the set letter is
+// handed over in front of what follows the value).
 SectionClass composite(const std::string& edition, const std::string& value,
                        std::string_view rest) {
   if (rest.size() < 4 || (rest[0] != 'F' && rest[0] != 'Q')) return {};
@@ -128,13 +129,18 @@ SectionClass classifySection(std::string_view name) {
       return of(SectionKind::PrintingInformation, ed, v->second);
     }
   }
+  // Composite: edition + "F" or "Q" + value + series + "-" + code (values begin with a digit).
+  if (name[1] == 'F' || name[1] == 'Q') {
+    const auto* v = catalogue.valueAtStart(e, name.substr(2));
+    if (v == nullptr) return {};
+    const std::string rest = name[1] + std::string(name.substr(2 + v->first.size()));
+    return composite(ed, v->second, rest);
+  }
   const auto* v = catalogue.valueAtStart(e, name.substr(1));
   if (v == nullptr) return {};
   const std::string_view rest = name.substr(1 + v->first.size());
   // Type record: "M" + type (a type code may hold a "-").
   if (rest.size() > 1 && rest[0] == 'M') return of(SectionKind::TypeRecord, ed, v->second);
-  if (const SectionClass c = composite(ed, v->second, rest); c.kind == SectionKind::Composite)
-    return c;
   // Cliché record: series digits, "-", two key digits.
   if (const auto dash = rest.find('-'); dash != std::string_view::npos) {
     if (allDigits(rest.substr(0, dash)) && rest.size() == dash + 3) {

@@ -92,8 +92,8 @@ void writeComposites(const fs::path& outDir, std::string& manifest) {
     for (int n = 1; n <= s.count; ++n) {
       const std::string file = "composites/" + stem + std::to_string(n) + ".pbm";
       writeBytes(outDir / file, pbm(drawComposite(s, n)));
-      const std::string name = s.valueKey + s.set + std::to_string(s.series) + "-" +
-                               std::string(1, *kolvard::compositeCode(n));
+      const std::string name = kolvard::compositeSectionName(
+          s.valueKey.substr(0, 1), s.valueKey.substr(1), s.set, s.series, n);
       manifest += "composite " + name + " " + file +
                   " rows=" + std::to_string(compositeRows(s.valueKey[0])) +
                   (n == 1 ? " count=" + std::to_string(s.count) : "") + "\n";
