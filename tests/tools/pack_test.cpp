@@ -278,7 +278,7 @@ TEST_F(PackTest, CompositesCarryTheirCountAndKeepEveryCodeCharacter) {
   write("manifest.txt", manifest);
   const DataFile file = pack();
   for (std::size_t i = 0; i < codes.size(); ++i) {
-    const std::string name = "m4" + cp("ø") + "f1-" + std::string(1, codes[i]);
+    const std::string name = "mf4" + cp("ø") + "1-" + std::string(1, codes[i]);
     const SectionRef ref = file.findSection(name);
     ASSERT_TRUE(ref.found()) << "code " << codes[i];
     const auto bytes = file.sectionBytes(ref);
