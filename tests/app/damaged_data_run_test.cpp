@@ -22,7 +22,8 @@ using test::ScratchDir;
 
 constexpr const char* kEveryScreen =
     "P F3 Enter Esc F5 F9 Space Esc F6 Right Right F12 Space Esc F1 PgDn Esc F2 Esc "
-    "V F6 F12 Space Esc F3 Enter Esc F5 F9 Space Esc F7 Esc Esc";
+    "V F6 F12 Space Esc F3 Enter Esc F5 F9 Space Esc F7 End PgUp Up Esc P Down F7 Right End M Esc "
+    "F8 PgDn W Down Esc A F7 Up Esc F8 End Esc Esc";
 
 struct Damage {
   std::string what;
@@ -30,9 +31,11 @@ struct Damage {
 };
 
 // Sections the script above reads: fonts, counts, sheet texts, printing data, series,
-// pictures; then two cliché records of P 4s and V 1ø drawn at random.
-constexpr const char* kOverwritten[] = {"0a042",  "PRFANTAL", "PHELARK",  "V1O", "P4SDAT",
-                                        "P4SDAU", "V1ODAT",   "VCSERIER", "P2S"};
+// pictures, type pages, composites and the watermarks; then two cliché records of P 4s and V 1ø
+// drawn at random.
+constexpr const char* kOverwritten[] = {"0a042",  "PRFANTAL", "PHELARK",  "V1O",    "P4SDAT",
+                                        "P4SDAU", "V1ODAT",   "VCSERIER", "P2S",    "PTYPER",
+                                        "ATYPER", "KOLVM",    "PF4S1-1",  "AF4S1-1"};
 
 bool isClicheRecord(const std::string& name) {
   return name.rfind("P4S1-", 0) == 0 || name.rfind("V1O-", 0) == 0;
