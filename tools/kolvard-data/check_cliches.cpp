@@ -4,6 +4,7 @@
 
 #include "data/text_fields.hpp"
 #include "domain/cliche_record.hpp"
+#include "domain/type_pages.hpp"
 #include "domain/value_tables.hpp"
 #include "kolvard-data/check_sections.hpp"
 
@@ -16,7 +17,6 @@ constexpr std::size_t kOccurrenceItem = 15;
 constexpr std::size_t kTypeCells = 6;
 constexpr std::size_t kTypeCellsStart = 12;  // characters 13..36
 constexpr std::size_t kTypeCodeWidth = 4;
-constexpr std::size_t kPagesBeforeSideTexts = 16;
 
 // The tags of the text part before the picture: each escape "*" takes a known letter.
 void checkTags(CheckContext& context, const CheckedSection& section, std::string_view text) {
@@ -29,15 +29,6 @@ void checkTags(CheckContext& context, const CheckedSection& section, std::string
                      std::string("the record has a field of unknown tag \"") + tag + "\"");
     }
   }
-}
-
-// From the 17th record on, a page of edition "M" can be a side text: the value code in
-// characters 1-3, a line code in character 4 and the text from character 6 on.
-bool isSideText(std::string_view record, std::size_t index, const std::string& edition) {
-  if (index < kPagesBeforeSideTexts || record[3] == ' ') return false;
-  const std::string_view code = withoutTrailingBlanks(record.substr(0, 3));
-  const auto& values = valuesOf(edition);
-  return std::find(values.begin(), values.end(), code) != values.end();
 }
 
 }  // namespace
@@ -68,42 +59,61 @@ void checkClicheRecord(CheckContext& context, const CheckedSection& section) {
   checkRunLengthRows(context, section.name, picture, record.picture, kClichePictureRows);
 }
 
-void checkTypePages(CheckContext& context, const CheckedSection& section) {
-  const std::size_t size = static_cast<std::size_t>(section.kind.recordSize);
-  const bool twoColoured = section.kind.edition == "T";
-  const auto bytes = context.file().sectionBytes(section.ref);
-  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  if (text.empty()) return;  // no types registered
-  bool ended = false;
-  for (std::size_t at = 0; at < text.size(); at += size) {
-    const std::int64_t offset = section.ref.start + static_cast<std::int64_t>(at);
-    if (text[at] == '*') {
-      ended = true;
-      break;
-    }
-    if (text.size() - at < size) {
-      context.report(section.name, offset,
-                     "the section ends with " + std::to_string(text.size() - at) +
-                         " bytes, not a whole " + std::to_string(size) + "-byte page");
-      return;
-    }
+// The two-coloured edition's pages: four blanks end a page's types.
+void checkTwoColouredTypePages(CheckContext& context, const CheckedSection& section,
+                               std::string_view text, std::size_t size) {
+  for (std::size_t at = 0; at + size <= text.size() && text[at] != '*'; at += size) {
     const std::string_view record = text.substr(at, size);
-    if (isSideText(record, at / size, section.kind.edition)) continue;
     const std::string value(withoutTrailingBlanks(record.substr(0, 4)));
-    // Each type has a record: edition + value + "M" + type, or edition + "M" + type for the
-    // frame types of a page "R" (the two-coloured frames, "TM" + type).
-    const std::string prefix =
-        !value.empty() && value[0] == 'R' ? "TM" : section.kind.edition + value + "M";
     for (std::size_t cell = 0; cell < kTypeCells; ++cell) {
       const std::size_t from = kTypeCellsStart + cell * kTypeCodeWidth;
       if (from + kTypeCodeWidth > size) break;
       const std::string_view type = trimmed(record.substr(from, kTypeCodeWidth));
-      // On a two-coloured page four blanks end the page; elsewhere they are an empty cell.
-      if (type.empty() && twoColoured) break;
-      if (type.empty() || context.has(prefix + std::string(type))) continue;
-      context.report(section.name, offset,
+      if (type.empty()) break;
+      // The frame types of a page "R…" are "TM" + type.
+      const std::string key =
+          (!value.empty() && value[0] == 'R' ? "TM" : section.kind.edition + value + "M") +
+          std::string(type);
+      if (context.has(key)) continue;
+      context.report(section.name, section.ref.start + static_cast<std::int64_t>(at),
                      "type " + std::string(type) + " of value " + value + " has no record " +
-                         storedSectionName(prefix + std::string(type)));
+                         storedSectionName(key));
+    }
+  }
+}
+
+void checkTypePages(CheckContext& context, const CheckedSection& section) {
+  const std::size_t size = static_cast<std::size_t>(section.kind.recordSize);
+  const auto bytes = context.file().sectionBytes(section.ref);
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (text.empty()) return;  // no types registered
+  // Where the pages end: the end record, a page cut short, or the section end.
+  std::size_t at = 0;
+  while (at < text.size() && text[at] != '*' && text.size() - at >= size) at += size;
+  const bool ended = at < text.size() && text[at] == '*';
+  if (!ended && at < text.size()) {
+    context.report(section.name, section.ref.start + static_cast<std::int64_t>(at),
+                   "the section ends with " + std::to_string(text.size() - at) +
+                       " bytes, not a whole " + std::to_string(size) + "-byte page");
+    return;
+  }
+  if (section.kind.edition == "T") {
+    checkTwoColouredTypePages(context, section, text, size);
+  } else {
+    // The pages as the type screen reads them (side texts are no pages): each type has a
+    // record.
+    const TypePages pages(bytes, section.kind.edition);
+    for (int i = 0; i < pages.endIndex(); ++i) {
+      if (!pages.isPage(i)) continue;
+      const TypePage& page = pages.page(i);
+      for (const std::string& type : page.types) {
+        if (type.empty()) continue;
+        const std::string key = typeRecordKey(section.kind.edition, page.value, type);
+        if (context.has(key)) continue;
+        context.report(section.name, section.ref.start + static_cast<std::int64_t>(i) * 64,
+                       "type " + type + " of value " + page.value + " has no record " +
+                           storedSectionName(key));
+      }
     }
   }
   if (!ended) context.report(section.name, section.ref.end, "the pages have no end record (\"*\")");
