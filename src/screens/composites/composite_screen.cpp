@@ -64,13 +64,18 @@ void CompositeScreen::readLimits() {
 }
 
 // The count byte of composite 1 of the set and series; 0 when that section is missing.
+// Looked up again only when the set, series or value changed.
 int CompositeScreen::countOf(int series) {
   const Selection& s = selection();
-  const SectionRef ref = session_.data.findSection(
-      compositeSectionName(s.edition(), s.value(), static_cast<char>(state_.set), series, 1));
-  if (!ref.found()) return 0;
-  const auto bytes = session_.data.sectionBytes(ref);
-  return bytes.empty() ? 0 : bytes[0];
+  const std::string name =
+      compositeSectionName(s.edition(), s.value(), static_cast<char>(state_.set), series, 1);
+  if (name == countSection_) return count_;
+  countSection_ = name;
+  const SectionRef ref = session_.data.findSection(name);
+  const auto bytes =
+      ref.found() ? session_.data.sectionBytes(ref) : std::span<const std::uint8_t>{};
+  count_ = bytes.empty() ? 0 : bytes[0];
+  return count_;
 }
 
 void CompositeScreen::forgetDrawn() {
@@ -156,11 +161,8 @@ void CompositeScreen::drawKeyPanel() {
 }
 
 void CompositeScreen::drawTypeName() {
-  if (state_.typeName.empty()) {
-    eraseBox(screen_, 421, 48, 490, 61);
-    return;
-  }
   eraseBox(screen_, 421, 48, 490, 61);
+  if (state_.typeName.empty()) return;
   const Selection& s = selection();
   drawText(screen_, "TYPE " + state_.typeName, 421, 60, Font::D, kFromLeft, 2, 6,
            valueColourOf(s.edition(), s.value(), leadingNumber(s.printing())));

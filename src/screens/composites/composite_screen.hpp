@@ -57,6 +57,8 @@ class CompositeScreen final : public ScreenPage {
 
   SeriesLimits limits_;
   std::string limitsValueKey_;  // the value the limits were read for
+  std::string countSection_;    // the section whose count byte `count_` holds
+  int count_ = 0;
   // Drawn last; cleared to draw again.
   std::string drawnValue_, drawnKeyPanel_, drawnPicture_;
   int drawnSeries_ = -1, drawnSeriesCount_ = -1;
