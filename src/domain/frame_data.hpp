@@ -52,7 +52,7 @@ class FrameData {
   void applyRecord(std::size_t index, SheetLayout layout, TwoColourFields& frames) const;
   std::size_t blockEnd(std::size_t blockRecord) const;
 
-  std::vector<std::string> records_;                       // decoded, 18 characters each
+  std::vector<std::string> records_;                         // decoded, 18 characters each
   std::unordered_map<std::string, std::size_t> blockStart_;  // name -> index of its "E" record
 };
 
