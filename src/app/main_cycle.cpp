@@ -93,6 +93,7 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
   // would make the front page take the settings for damaged.
   if (!dataFileProblems(*data).empty()) return startupError(kDataFileDamagedMessage);
 
+  state.frames = FrameData(*data, data->findSection("TRAMDAT"));
   Screen screen(&*data);
   PlatformDisplay display(screen, platform);
   SettingsFileStore settings(state, paths.settings, console);
