@@ -1,6 +1,6 @@
 // The oval and frame panels of the two-coloured flaw screen: frame, background, the picture at
 // each zoom (half a turn for inverted frames), the description lines and the missing-record
-// words; the occurrence column; golden pictures of a panel pair.
+// words; golden pictures of a panel pair.
 #include "screens/twocolour/flaw_panel.hpp"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,6 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
-#include "screens/twocolour/occurrence_column.hpp"
 #include "support/data_builder.hpp"
 #include "support/golden.hpp"
 #include "ui/screen.hpp"
@@ -246,27 +245,6 @@ TEST(FlawPanel, DescriptionOfAnInvertedFrame) {
   reference.drawGlyphText(cp("nedre højre hjørne"), 447, 262, line);  // line 1 in slot 9
   reference.drawGlyphText("x", 467, 157, line);  // line 6 in slot 4, "<" moves it right
   EXPECT_EQ(s.framebuffer(), reference.framebuffer());
-
-  Screen upright = screenOn(file, 3);
-  drawFlawDescription(upright, description, kFramePanelX, false);
-  Screen uprightReference = screenOn(file, 3);
-  uprightReference.drawGlyphText("lab", 371, 102,
-                                 GlyphStyle{Font::C, kFromLeft, 1, 2, colour::kBlack});
-  uprightReference.drawGlyphText(cp("øvre venstre hjørne"), 447, 78, line);
-  uprightReference.drawGlyphText("x", 427, 183, line);
-  EXPECT_EQ(upright.framebuffer(), uprightReference.framebuffer());
-}
-
-TEST(OccurrenceColumn, PiecesAreDrawnInTheirFontsAndColours) {
-  const DataFile file = fileWith({});
-  Screen s = screenOn(file, 3);
-  OccurrenceItem item;
-  item.pieces = {{"ab", 10, OccurrenceFont::B, 1, 2}, {"c", 87, OccurrenceFont::A, 1, 3}};
-  drawOccurrenceItem(s, item, 93);
-  Screen reference = screenOn(file, 3);
-  reference.drawGlyphText("ab", 10, 93, GlyphStyle{Font::B, kFromLeft, 1, 2, 2});
-  EXPECT_EQ(s.framebuffer(), reference.framebuffer());  // font A is not located: nothing
-  EXPECT_EQ(rowsOf(inked(s, 2)), std::set<int>{s.px(93)});
 }
 
 // ---------------------------------------------------------------- golden pictures
@@ -287,43 +265,22 @@ std::string pictureRow(const std::vector<std::pair<int, int>>& runs) {
   return static_cast<char>(data.size()) + data;
 }
 
-// An oval ring in a 344 x 383 box.
-std::string ovalPicture() {
+// An oval ring (`frame` false) or a frame with an oval opening and a notch at its top left,
+// 383 rows in a box 344 picture units wide.
+std::string drawing(bool frame) {
   std::string out;
   for (int r = 0; r < 383; ++r) {
-    const double dy = (r - 191.0) / 170.0;
-    const double inner = (r - 191.0) / 150.0;
-    if (std::abs(dy) > 1) {
-      out += '\0';
-      continue;
-    }
-    const int half = static_cast<int>(140 * std::sqrt(1 - dy * dy));
-    const int innerHalf =
-        std::abs(inner) < 1 ? static_cast<int>(120 * std::sqrt(1 - inner * inner)) : 0;
-    if (innerHalf == 0) {
-      out += pictureRow({{172 - half, 172 + half}});
-    } else {
-      out += pictureRow({{172 - half, 172 - innerHalf}, {172 + innerHalf, 172 + half}});
-    }
-  }
-  return out;
-}
-
-// A rectangular frame with an oval opening and a flaw (a notch) at its top left.
-std::string framePicture() {
-  std::string out;
-  for (int r = 0; r < 383; ++r) {
-    const double dy = (r - 191.0) / 160.0;
+    const double outer = (r - 191.0) / 170.0, inner = (r - 191.0) / (frame ? 160.0 : 150.0);
+    const int o = std::abs(outer) < 1 ? static_cast<int>(140 * std::sqrt(1 - outer * outer)) : -1;
+    const int i = std::abs(inner) < 1
+                      ? static_cast<int>((frame ? 135 : 120) * std::sqrt(1 - inner * inner))
+                      : 0;
     std::vector<std::pair<int, int>> runs;
-    if (r < 12 || r > 370) {
-      runs = {{12, 332}};
-    } else if (std::abs(dy) < 1) {
-      const int half = static_cast<int>(135 * std::sqrt(1 - dy * dy));
-      runs = {{12, 172 - half}, {172 + half, 332}};
-    } else {
-      runs = {{12, 332}};
+    if (frame) {
+      runs = {{r >= 20 && r < 40 ? 40 : 12, 172 - i}, {172 + i, 332}};
+    } else if (o >= 0) {
+      runs = {{172 - o, 172 - i}, {172 + i, 172 + o}};
     }
-    if (r >= 20 && r < 40) runs.front().first = 40;  // the flaw: a bite out of the top left
     out += pictureRow(runs);
   }
   return out;
@@ -357,13 +314,13 @@ TEST(FlawPanelGolden, UprightAndInvertedFramePairs) {
       DataBuilder()
           .add("T4s2-0H", record(" " + tag('d') + cp("$1Plet i ovalen$5>midt$h30,90,a$o60,20,op") +
                                      tag('m') + "3" + tag('t') + "14s12  A17     ",
-                                 ovalPicture()))
+                                 drawing(false)))
           .add("T28-03",
                record(" " + tag('d') + cp("$1øvre venstre hjørne$2hak i rammen$9nederst$v90,60,b"),
-                      framePicture()))
+                      drawing(true)))
           .add("T58-04",
                record("O" + tag('d') + cp("$1øvre venstre hjørne$2hak i rammen$9nederst$v90,60,b"),
-                      framePicture()))
+                      drawing(true)))
           .file();
   EXPECT_TRUE(
       test::matchesGolden(panelPair(fonts, records, false), "twocolour-flaw-panels-upright"));
