@@ -60,7 +60,30 @@ def write(target, name, data):
     (folder / ("seed-" + name)).write_bytes(data)
 
 
+def flaw_record_seeds():
+    """Two-coloured flaw records, made up here (no sample section needed): zoom choice, flags
+    (view mode = flags % 3, 4 an uncertain mark, 8 no oval flaw number), the record."""
+    def row(runs):
+        data, offset = bytearray(), 0
+        for a, b in runs:
+            for v in (a, b):
+                while v - offset >= 255:
+                    data.append(255)
+                    offset += 255
+                data.append(v - offset)
+        return bytes([len(data)]) + bytes(data)
+
+    picture = b"".join(row([(12, 60), (250, 332)] if r % 7 else [(10, 11), (300, 302)])
+                       for r in range(383))
+    text = ("\x1b*d$1øvre venstre hjørne$2hak$6<midt$h10,20,a$o30,5,b"
+            "\x1b*mRM.3\x1b*t14s12  A17 O  x18o54  B28 abcd50o12-33     \x1b*v$R28.4").encode("cp865")
+    write("flaw_record", "upright-position-zoom3", bytes([1, 0]) + b" " + text + b"\x1b*b" + picture)
+    write("flaw_record", "inverted-frame-zoom4", bytes([2, 2]) + b"O" + text + b"\x1b*b" + picture)
+    write("flaw_record", "oval-mode-short-zoom2", bytes([0, 1]) + b"O\x1b*t1x")
+
+
 def main():
+    flaw_record_seeds()
     data = pathlib.Path(sys.argv[1]).read_bytes()
     s = sections(data)
 

@@ -38,4 +38,16 @@ std::optional<std::string> TaggedRecord::field(char tag, std::size_t minimum) co
   return content;
 }
 
+PictureRecordParts splitPictureRecord(std::span<const std::uint8_t> section,
+                                      std::size_t textLimit) {
+  PictureRecordParts parts;
+  const std::size_t length = std::min(section.size(), textLimit);
+  parts.text.assign(section.begin(), section.begin() + static_cast<std::ptrdiff_t>(length));
+  const auto at = parts.text.find(kMarkerStart + 'b');
+  parts.hasPictureTag = at != std::string::npos;
+  if (parts.hasPictureTag) parts.pictureStart = at + kMarkerStart.size() + 1;
+  parts.fields = TaggedRecord(parts.text.substr(0, at));
+  return parts;
+}
+
 }  // namespace kolvard

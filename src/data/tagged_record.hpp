@@ -35,4 +35,16 @@ class TaggedRecord {
   std::string text_;  // the record with one escape-"*" pair appended
 };
 
+// A record whose text fields are followed by a picture: the picture tag ESC "*b" and the
+// picture bytes, which run to the end of the section. The text part is at most `textLimit`
+// bytes from the section start; the fields are taken from the text before the picture tag
+// only, so that picture bytes never pass for a field.
+struct PictureRecordParts {
+  std::string text;     // the text part as read
+  TaggedRecord fields;  // the text part up to the picture tag (all of it when there is none)
+  bool hasPictureTag = false;
+  std::size_t pictureStart = 0;  // offset in the section of the first byte after the tag
+};
+PictureRecordParts splitPictureRecord(std::span<const std::uint8_t> section, std::size_t textLimit);
+
 }  // namespace kolvard

@@ -12,7 +12,6 @@
 namespace kolvard {
 namespace {
 
-constexpr char kEscape = 27;
 constexpr char kIndentLessEqual = static_cast<char>(243);     // "≤": 5 units left
 constexpr char kIndentGreaterEqual = static_cast<char>(242);  // "≥": 5 units right
 
@@ -32,17 +31,21 @@ char clicheKeyDigit(int d) {
   return static_cast<char>(static_cast<unsigned char>(std::clamp(code, 0, 255)));
 }
 
-std::string clicheRecordKey(std::string_view valueKey, std::string_view clicheNumber) {
-  std::string number(clicheNumber);
-  const auto dot = number.find('.');
+std::string numberKeyPart(std::string_view number) {
+  std::string part(number);
+  const auto dot = part.find('.');
   if (dot != std::string::npos) {
-    number[dot] = '-';
+    part[dot] = '-';
   } else {
-    number.insert(0, "-");
+    part.insert(0, "-");
   }
-  const std::string text(withoutTrailingBlanks(std::string(valueKey) + number));
+  return part;
+}
+
+std::string codedRecordKey(std::string_view name) {
+  const std::string text(withoutTrailingBlanks(name));
   const auto dash = text.find('-');
-  if (dash == std::string::npos) return text;  // not reached: a "-" is always put in
+  if (dash == std::string::npos) return text;
   const double value = leadingDecimal(std::string_view(text).substr(dash + 1));
   long long n = static_cast<long long>(value);
   long long q = 0;
@@ -56,6 +59,10 @@ std::string clicheRecordKey(std::string_view valueKey, std::string_view clicheNu
   return key;
 }
 
+std::string clicheRecordKey(std::string_view valueKey, std::string_view clicheNumber) {
+  return codedRecordKey(std::string(valueKey) + numberKeyPart(clicheNumber));
+}
+
 ClicheRecord readClicheRecord(const DataFile& file, std::string_view key) {
   return readClicheRecordAt(file, file.findSection(key));
 }
@@ -64,22 +71,17 @@ ClicheRecord readClicheRecordAt(const DataFile& file, const SectionRef& ref) {
   ClicheRecord record;
   if (!ref.found() || ref.length() < kClicheMinimumBytes) return record;
   const auto bytes = file.sectionBytes(ref);
-  const std::size_t textLength =
-      std::min<std::size_t>(bytes.size(), static_cast<std::size_t>(kClicheTextPartBytes));
-  const std::string text(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(textLength));
-  const char tag[3] = {kEscape, '*', 'b'};
-  const auto at = text.find(std::string_view(tag, 3));
-  if (at == std::string::npos) return record;
+  const PictureRecordParts parts = splitPictureRecord(bytes, kClicheTextPartBytes);
+  if (!parts.hasPictureTag) return record;
 
   record.found = true;
-  record.orientation = text.empty() ? ' ' : text[0];
-  // The fields before the picture tag.
-  const TaggedRecord fields(text.substr(0, at));
-  record.description = fields.field('d').value_or("");
-  record.stampNumber = fields.field('m', 1).value_or("");
-  record.occurrences = fields.field('t').value_or("");
-  record.wandering = fields.field('v').value_or("");
-  record.picture.assign(bytes.begin() + static_cast<std::ptrdiff_t>(at + 3), bytes.end());
+  record.orientation = parts.text.empty() ? ' ' : parts.text[0];
+  record.description = parts.fields.field('d').value_or("");
+  record.stampNumber = parts.fields.field('m', 1).value_or("");
+  record.occurrences = parts.fields.field('t').value_or("");
+  record.wandering = parts.fields.field('v').value_or("");
+  record.picture.assign(bytes.begin() + static_cast<std::ptrdiff_t>(parts.pictureStart),
+                        bytes.end());
   record.hasPicture = record.picture.size() >= static_cast<std::size_t>(kClicheMinimumBytes);
   return record;
 }

@@ -27,6 +27,15 @@ std::string clicheRecordKey(std::string_view valueKey, std::string_view clicheNu
 // The digit character of the key coding: "0".."9", then "A".."Z" and on (capped at code 255).
 char clicheKeyDigit(int d);
 
+// A record name with its running number coded: trailing blanks removed, then the number after
+// the first "-" written as the two digits q, N above ("T4s2-17" -> "T4s2-0H", "T28-4" ->
+// "T28-04"). A name without "-" stays as it is. The cliché and the two-coloured flaw records
+// are both named this way.
+std::string codedRecordKey(std::string_view name);
+
+// A flaw or cliché number as a key part: "2.17" -> "2-17", a number without "." -> "-17".
+std::string numberKeyPart(std::string_view number);
+
 inline constexpr int kClicheTextPartBytes = 560;  // the record's text part: at most this much
 inline constexpr int kClichePictureRows = 383;
 inline constexpr int kClicheMinimumBytes = 10;  // shorter records, and picture data, count as none

@@ -114,15 +114,6 @@ std::optional<std::string> fixedStep(const std::array<PrintingStep, N>& steps,
   return std::nullopt;
 }
 
-// Characters 2-7 of an occurrence item: lower-cased, "o" written "ø", right-trimmed.
-std::string occurrenceValuePrinting(std::string_view field) {
-  std::string text = asciiLower(withoutTrailingBlanks(field));
-  for (char& c : text) {
-    if (c == 'o') c = cp865::kOslash;
-  }
-  return text;
-}
-
 std::string_view trimBlanksAndTabs(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
@@ -144,6 +135,14 @@ Numeral numeralOf(std::string_view text) {
 }
 
 }  // namespace
+
+std::string occurrenceValuePrinting(std::string_view field) {
+  std::string text = asciiLower(withoutTrailingBlanks(field));
+  for (char& c : text) {
+    if (c == 'o') c = cp865::kOslash;
+  }
+  return text;
+}
 
 int positionNumberFromText(std::string_view text) {
   text = trimBlanksAndTabs(text);

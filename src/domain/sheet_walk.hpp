@@ -94,6 +94,10 @@ std::optional<std::string> followClichePosition(const PrintingPositionTable& tab
 // "C" and "L", "P" except "16s", and "M10ø": no series print, no by-number mode.
 bool seriesPrintingUnavailable(std::string_view edition, std::string_view value);
 
+// Characters 2-7 of an occurrence item (value code + printing): lower-cased, "o" written "ø",
+// right-trimmed.
+std::string occurrenceValuePrinting(std::string_view field);
+
 // One line of the occurrence list.
 struct OccurrenceLine {
   std::string valuePrinting;  // drawn at x 16 ("4s3")

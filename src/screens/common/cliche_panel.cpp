@@ -100,73 +100,77 @@ ClichePanelGeometry clichePanelGeometry(int zoom, double panelX) {
                              trunc(kPanelTop + 202)};
 }
 
+void drawPictureRows(Screen& screen, const std::vector<ClichePictureRow>& rows,
+                     const PictureRowsPlace& place, int colour) {
+  const int s = screen.zoom();
+  const ClicheClip& g = place.clip;
+  const long long base = place.base;
+  const int step = place.turned ? -1 : 1;
+  int y = place.firstRow - step;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    if (!pictureRowDrawn(static_cast<int>(r), s)) continue;  // read but not drawn; y stays
+    y += step;
+    if (y < g.top || y >= g.bottom) continue;
+    for (const auto& [a, b] : rows[r]) {
+      const long long la = a, lb = b;
+      if (place.turned) {
+        // trunc(86·S − S·a/4) as one integer division (which truncates toward zero)
+        const long long x1 = base + (344 * s - s * la) / 4;
+        const long long x2 =
+            lb - la < 3 ? x1 - s * (lb - la) / 3 - 1 : base + (344 * s - s * lb) / 4 - 1;
+        drawRun(screen, g, y, x1, x2, colour);
+      } else {
+        const long long x1 = base + s * la / 4;
+        const long long x2 = lb - la < 3 ? x1 + s * (lb - la) / 3 + 1 : base + s * lb / 4 + 1;
+        drawRun(screen, g, y, x1, x2, colour);
+      }
+    }
+  }
+}
+
 void drawClichePicture(Screen& screen, const std::vector<ClichePictureRow>& rows, double panelX,
                        int colour, bool turned) {
   if (!turned) {
     drawClichePictureAt(screen, rows, panelPicturePlace(screen.zoom(), panelX), colour);
     return;
   }
-  const int s = screen.zoom();
-  const ClicheClip g = interiorOf(clichePanelGeometry(s, panelX));
-  int y = screen.px(kPanelTop + 192);
-  const long long base = screen.px(panelX + 1);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (!pictureRowDrawn(static_cast<int>(r), s)) continue;  // read but not drawn; y stays
-    --y;
-    if (y < g.top || y >= g.bottom) continue;
-    for (const auto& [a, b] : rows[r]) {
-      const long long la = a, lb = b;
-      // trunc(86·S − S·a/4) as one integer division (which truncates toward zero)
-      const long long x1 = base + (344 * s - s * la) / 4;
-      const long long x2 =
-          lb - la < 3 ? x1 - s * (lb - la) / 3 - 1 : base + (344 * s - s * lb) / 4 - 1;
-      drawRun(screen, g, y, x1, x2, colour);
-    }
-  }
+  // The turned rows start just above virtual y 262 and go up.
+  const ClicheClip g = interiorOf(clichePanelGeometry(screen.zoom(), panelX));
+  drawPictureRows(screen, rows, {screen.px(kPanelTop + 192) - 1, screen.px(panelX + 1), true, g},
+                  colour);
 }
 
 void drawClichePictureAt(Screen& screen, const std::vector<ClichePictureRow>& rows,
                          const ClichePicturePlace& place, int colour) {
-  const int s = screen.zoom();
-  const ClicheClip& g = place.clip;
-  int y = screen.px(place.top);
-  const long long base = screen.px(place.left);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (!pictureRowDrawn(static_cast<int>(r), s)) continue;  // read but not drawn; y stays
-    ++y;
-    if (y < g.top || y >= g.bottom) continue;
-    for (const auto& [a, b] : rows[r]) {
-      const long long la = a, lb = b;
-      const long long x1 = base + s * la / 4;
-      const long long x2 = lb - la < 3 ? x1 + s * (lb - la) / 3 + 1 : base + s * lb / 4 + 1;
-      drawRun(screen, g, y, x1, x2, colour);
+  // The rows start one pixel below the top.
+  drawPictureRows(screen, rows,
+                  {screen.px(place.top) + 1, screen.px(place.left), false, place.clip}, colour);
+}
+
+void drawClichePanelFrame(Screen& screen, double panelX, int outerColour, int fill) {
+  const ClichePanelGeometry g = clichePanelGeometry(screen.zoom(), panelX);
+  // The rectangle and a second one a pixel outside it.
+  for (int k = 0; k < 2; ++k) {
+    const int c = k == 0 ? colour::kBlack : outerColour;
+    const int left = g.frameLeft - k, top = g.frameTop - k;
+    const int right = g.frameRight + k, bottom = g.frameBottom + k;
+    screen.hspan(top, left, right + 1, c);
+    screen.hspan(bottom, left, right + 1, c);
+    for (int y = top; y <= bottom; ++y) {
+      screen.setPixel(left, y, c);
+      screen.setPixel(right, y, c);
     }
   }
+  const int textColour = screen.textColour();
+  screen.setTextColour(fill);
+  screen.fillBox(panelX - 9, kPanelTop - 9, panelX + 187, kPanelTop + 201, fill);
+  screen.setTextColour(textColour);
 }
 
 ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
                              const ClichePanelRequest& request) {
   const double p = request.panelX;
-  const ClichePanelGeometry g = clichePanelGeometry(screen.zoom(), p);
-
-  // The double frame: the rectangle and a second one a pixel outside it.
-  for (int k = 0; k < 2; ++k) {
-    const int left = g.frameLeft - k, top = g.frameTop - k;
-    const int right = g.frameRight + k, bottom = g.frameBottom + k;
-    screen.hspan(top, left, right + 1, colour::kBlack);
-    screen.hspan(bottom, left, right + 1, colour::kBlack);
-    for (int y = top; y <= bottom; ++y) {
-      screen.setPixel(left, y, colour::kBlack);
-      screen.setPixel(right, y, colour::kBlack);
-    }
-  }
-
-  // The background, with no outline of another colour.
-  const int fill = request.uncertain ? 17 : colour::kWhite;
-  const int textColour = screen.textColour();
-  screen.setTextColour(fill);
-  screen.fillBox(p - 9, kPanelTop - 9, p + 187, kPanelTop + 201, fill);
-  screen.setTextColour(textColour);
+  drawClichePanelFrame(screen, p, colour::kBlack, request.uncertain ? 17 : colour::kWhite);
 
   ClicheRecord record =
       readClicheRecord(file, clicheRecordKey(request.valueKey, request.clicheNumber));
@@ -186,6 +190,19 @@ ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
   return record;
 }
 
+void drawClichePlacedLabels(Screen& screen, const std::vector<ClichePlacedLabel>& labels,
+                            double panelX, double labelBaseY) {
+  for (const ClichePlacedLabel& label : labels) {
+    const int mode = label.kind == 'h'   ? kFromLeft
+                     : label.kind == 'v' ? kToRight
+                     : label.kind == 'o' ? kVerticalUp
+                                         : kVerticalDown;
+    const double x = std::round((panelX - 4) + 1.79 * label.x);
+    const double y = std::round(labelBaseY + 2.05 * label.y);
+    screen.drawGlyphText(label.text, x, y, GlyphStyle{Font::C, mode, 1, 2, colour::kBlack});
+  }
+}
+
 void drawClicheAnnotations(Screen& screen, std::string_view description, double panelX,
                            double labelBaseY) {
   drawClicheAnnotations(screen, description, panelX, labelBaseY,
@@ -197,15 +214,7 @@ void drawClicheAnnotations(Screen& screen, std::string_view description, double 
   const ClicheDescription parsed = parseClicheDescription(description);
   for (const ClicheEdgeMark& mark : parsed.marks) drawEdgeMark(screen, picture.clip, mark, picture);
 
-  for (const ClichePlacedLabel& label : parsed.labels) {
-    const int mode = label.kind == 'h'   ? kFromLeft
-                     : label.kind == 'v' ? kToRight
-                     : label.kind == 'o' ? kVerticalUp
-                                         : kVerticalDown;
-    const double x = std::round((panelX - 4) + 1.79 * label.x);
-    const double y = std::round(labelBaseY + 2.05 * label.y);
-    screen.drawGlyphText(label.text, x, y, GlyphStyle{Font::C, mode, 1, 2, colour::kBlack});
-  }
+  drawClichePlacedLabels(screen, parsed.labels, panelX, labelBaseY);
 
   for (int d = 1; d <= 9; ++d) {
     const std::string& line = parsed.lines[static_cast<std::size_t>(d)];

@@ -41,15 +41,15 @@ struct ClichePanelGeometry {
 };
 ClichePanelGeometry clichePanelGeometry(int zoom, double panelX);
 
-// Frame, background, lookup, picture; the missing-record words in by-number mode. Returns the
-// record.
-ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
-                             const ClichePanelRequest& request);
-
 // A box of pixels [left, right) x [top, bottom) that a drawing is clipped to.
 struct ClicheClip {
   int left, top, right, bottom;
 };
+
+// Frame, background, lookup, picture; the missing-record words in by-number mode. Returns the
+// record.
+ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
+                             const ClichePanelRequest& request);
 
 // Where a picture goes: its rows start one pixel below virtual y `top`, picture column 0 lies
 // at virtual x `left`; the picture and its edge marks are clipped to `clip`. The flaw
@@ -59,12 +59,36 @@ struct ClichePicturePlace {
   ClicheClip clip;
 };
 
+// The frame of a panel at panel x: the rectangle in palette 1 and a second one a pixel
+// outside it in `outerColour`; the inside filled with `fill`, with no outline of another
+// colour.
+void drawClichePanelFrame(Screen& screen, double panelX, int outerColour, int fill);
+
+// How the drawn rows of a picture are laid into pixels: the pixel row of the first drawn row
+// and the column reference `base`. Upright rows go down and a run (a, b) starts at
+// base + trunc(zoom·a/4); turned rows go up and the run starts at base + trunc(86·zoom −
+// zoom·a/4) and runs leftwards. A run shorter than 3 is drawn trunc(zoom·(b − a)/3) + 1
+// pixels wide, so that it stays visible.
+struct PictureRowsPlace {
+  int firstRow;
+  long long base;
+  bool turned;
+  ClicheClip clip;
+};
+void drawPictureRows(Screen& screen, const std::vector<ClichePictureRow>& rows,
+                     const PictureRowsPlace& place, int colour);
+
 // Draws an already decoded picture into the panel at panel x (clipped to its interior).
 void drawClichePicture(Screen& screen, const std::vector<ClichePictureRow>& rows, double panelX,
                        int colour, bool turned);
 // The same, upright, at any place (the type screen's cells).
 void drawClichePictureAt(Screen& screen, const std::vector<ClichePictureRow>& rows,
                          const ClichePicturePlace& place, int colour);
+
+// Placed labels: "h" starting at the point, "v" ending at it, "o" upwards, "n" downwards, at
+// x = round(panel x − 4 + 1.79·x), y = round(label base + 2.05·y); font C, palette 1.
+void drawClichePlacedLabels(Screen& screen, const std::vector<ClichePlacedLabel>& labels,
+                            double panelX, double labelBaseY);
 
 // Edge marks "$P", placed labels h/v/o/n, description lines 1..9 with their indentation
 // characters.
