@@ -36,6 +36,7 @@
 #include "sample-dat/cliches.hpp"
 #include "sample-dat/composites.hpp"
 #include "sample-dat/output.hpp"
+#include "sample-dat/two_colour.hpp"
 #include "sample-dat/types.hpp"
 #include "sample-dat/watermark.hpp"
 
@@ -826,6 +827,9 @@ int main(int argc, char** argv) {
     std::string watermarks = "# Written by kolvard-sample-dat: the watermark drawing.\n";
     sampledat::writeWatermarks(outDir, watermarks);
     sampledat::writeText(outDir / "watermarks.manifest", watermarks);
+    std::string twoColour = "# Written by kolvard-sample-dat: the two-coloured edition.\n";
+    sampledat::writeTwoColour(outDir, twoColour);
+    sampledat::writeText(outDir / "twocolour.manifest", twoColour);
   } catch (const std::exception& e) {
     std::cerr << "kolvard-sample-dat: " << e.what() << "\n";
     return 1;
