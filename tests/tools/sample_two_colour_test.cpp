@@ -165,7 +165,7 @@ TEST(SampleTwoColour, FrameFlawCountsMatchTheFrameRecordsAndTheFrameData) {
     }
   }
   EXPECT_GE(blocks.size(), 25U);
-  EXPECT_EQ(downArrows, 1);
+  EXPECT_GE(downArrows, 1);
   for (int code = 1; code <= 73; ++code) {
     const int n = sample().readInt16(counts.start + 2 * code).value_or(-1);
     EXPECT_EQ(n, highest.count(code) ? highest[code] : 0) << "setting " << code;
