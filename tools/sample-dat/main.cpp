@@ -5,7 +5,12 @@
 //
 //   kolvard-sample-dat OUT_DIR
 //
-// Everything is invented and fully determined by this file: no clock, no random source.
+// It also writes the two-coloured edition (two_colour*.cpp): the value data "T" + value +
+// "DAT" with a frame block reference ("R") in every printing, the frame data "TRAMDAT", the
+// printing order "TTRYK", the frame flaw counts "TRFANTAL", the oval series tables and the
+// series index "TCSERIER", and the oval and frame flaw records; see sampledata/README.md.
+//
+// Everything is invented and fully determined by these files: no clock, no random source.
 //
 // Record layout (columns 1-18):
 //   1-5 designation  "A27", "B100", "17" (one-pane sheets), "+1" / ". 3" (extra clichés)

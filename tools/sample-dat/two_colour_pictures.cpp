@@ -35,7 +35,7 @@ Design frameDesign(bool iceland) {
   Bitmap& b = d.picture;
   outline(b, kLeft, kTop, kRight, kBottom, 3);
   outline(b, kLeft + kInset, kTop + kInset, kRight - kInset, kBottom - kInset, 2);
-  ring(b, kCx, kCy, 132, 160, 3);
+  ring(b, kCx, kCy, 120, 140, 3);
   for (const int x : {40, 312})
     for (const int y : {40, 342}) {
       ring(b, x, y, 14, 14, 2);
@@ -46,8 +46,8 @@ Design frameDesign(bool iceland) {
   d.letterLeft = text(b, kCx, d.textTop, d.inscription, 3);
   text(b, kCx, kBottom - kInset - 30, iceland ? "FRIMERKI" : "POSTFRIM", 3);
   d.shown = d.inscription;
-  d.ovalRx = 132;
-  d.ovalRy = 160;
+  d.ovalRx = 120;
+  d.ovalRy = 140;
   d.ovalWord = "ovalen";
   return d;
 }
