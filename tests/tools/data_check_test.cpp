@@ -163,6 +163,14 @@ TEST(DataCheck, NamesEachKindOfFaultAtItsSection) {
        "type 5 of value R2 has no record TM5"},
       {"ATYPER", replaceWith(record("4s    1  1", 30)), "not a whole 64-byte page"},
       {"TRAMDAT", replaceWith("abc"), "ends with 3 bytes, not a whole 18-byte record"},
+      {"TRAMDAT", records([](auto& r) { r.insert(r.begin() + 1, "X11"); }),
+       "the transform \"X11\" does nothing"},
+      {"T4SDAT", records([](auto& r) {
+         std::erase_if(r, [](const std::string& x) { return x.starts_with("R6 "); });
+       }),
+       "printing 4 has no frame block reference"},
+      {"T4SDAT", records([](auto& r) { r[std::size(r) - 2][0] = 'Q'; }), "is of no known kind"},
+      {"TTRYK", put(0, "9"), "record 1 is not labelled 1"},
       {"PF4S2-1", put(0, "\x03"), "composite 3 of the 3 of series 2 has no section PF4S2-3"},
       {"PF4S2-1", put(0, std::string(1, '\0')), "no number of composites for series 2"},
       {"PF4S2-1", put(0, "\x31"), "counts 49 composites for series 2, more than the 48"},
@@ -209,6 +217,14 @@ TEST(DataCheck, TellsSectionKindsByTheirNames) {
       {"AF4S1-*", SectionKind::Unknown, ""},
       {"V5O1-0", SectionKind::Unknown, ""},
       {"AX4S", SectionKind::Unknown, ""},
+      {"T8ODAT", SectionKind::TwoColourValueData, "8ø"},
+      {"T25ADAT", SectionKind::TwoColourValueData, "25a"},
+      {"T25A0", SectionKind::SeriesLimits, "25a"},
+      {"T4S2-0H", SectionKind::ClicheRecord, "4s"},
+      {"T58-04", SectionKind::ClicheRecord, ""},
+      {"T58-4", SectionKind::Unknown, ""},
+      {"TRAMDAT", SectionKind::FrameData, ""},
+      {"TTRYK", SectionKind::PrintingOrder, ""},
   };
   for (const Case& c : cases) {
     const SectionClass kind = classifySection(c.name);

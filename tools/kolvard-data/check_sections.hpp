@@ -41,6 +41,12 @@ void checkTypePages(CheckContext& context, const CheckedSection& section);
 // series.
 void checkComposite(CheckContext& context, const CheckedSection& section);
 
+// check_two_colour.cpp: the two-coloured value data and frame data, each flaw number held
+// against its record, and the printing order.
+void checkTwoColourValueData(CheckContext& context, const CheckedSection& section);
+void checkFrameData(CheckContext& context, const CheckedSection& section);
+void checkPrintingOrder(CheckContext& context, const CheckedSection& section);
+
 // check_series.cpp: series indexes and series limits.
 void checkSeriesIndex(CheckContext& context, const CheckedSection& section);
 void checkSeriesLimits(CheckContext& context, const CheckedSection& section);

@@ -38,6 +38,12 @@ void checkSection(CheckContext& context, const CheckedSection& section) {
       return checkComposite(context, section);
     case SectionKind::FixedRecords:
       return checkFixedRecords(context, section);
+    case SectionKind::TwoColourValueData:
+      return checkTwoColourValueData(context, section);
+    case SectionKind::FrameData:
+      return checkFrameData(context, section);
+    case SectionKind::PrintingOrder:
+      return checkPrintingOrder(context, section);
     case SectionKind::Unknown:
       return;
   }

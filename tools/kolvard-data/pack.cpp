@@ -62,11 +62,16 @@ std::string lineToCp865(std::string_view utf8, const std::string& source, std::s
   std::optional<char32_t> bad;
   std::string out = utf8ToCp865(utf8, &bad);
   if (bad) fail(source, line, describe(*bad) + " has no code page 865 code");
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    if (static_cast<unsigned char>(out[i]) < 32) {
+  // A control character typed as such is refused; the graphic characters of the low codes
+  // ("↓" for the down-arrow frame kind, code 25) are written as their symbols.
+  std::size_t column = 0;
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) ++column;
+    if (byte < 32) {
       fail(source, line,
-           "control character " + std::to_string(static_cast<int>(out[i])) + " at column " +
-               std::to_string(i + 1));
+           "control character " + std::to_string(static_cast<int>(byte)) + " at column " +
+               std::to_string(column));
     }
   }
   return out;

@@ -73,8 +73,20 @@ struct Catalogue {
             of(SectionKind::Picture, "T", value, kEditionPictureRows);
       }
     }
-    fixed["TRAMDAT"] = of(SectionKind::FixedRecords, "T", "", 0, 18);
-    fixed["TTRYK"] = of(SectionKind::FixedRecords, "T", "", 0, 320);
+    fixed["TRAMDAT"] = of(SectionKind::FrameData, "T", "", 0, 18);
+    fixed["TTRYK"] = of(SectionKind::PrintingOrder, "T", "", 0, 320);
+    // The two-coloured value data, with the Icelandic oval values that run as edition "T".
+    for (const std::string& value : valuesOf("T")) {
+      fixed[storedSectionName("T" + value) + "DAT"] =
+          of(SectionKind::TwoColourValueData, "T", value);
+    }
+    for (const std::string& value : valuesOf("I")) {
+      if (!isIcelandOvalValue(value)) continue;
+      const std::string key = storedSectionName("T" + value);
+      fixed[key + "DAT"] = of(SectionKind::TwoColourValueData, "T", value);
+      fixed[key + "0"] = of(SectionKind::SeriesLimits, "T", value);
+      values['T'].emplace_back(key.substr(1), value);
+    }
     fixed["TSERIER"] = of(SectionKind::FixedRecords, "T", "", 0, 24);
     for (const char e : kMenuEditions) {
       const std::string ed(1, e);
@@ -137,6 +149,14 @@ SectionClass classifySection(std::string_view name) {
     return composite(ed, v->second, rest);
   }
   const auto* v = catalogue.valueAtStart(e, name.substr(1));
+  // A frame flaw record of the two-coloured edition: "T" + setting code + "-" + two digits.
+  if (v == nullptr && e == 'T') {
+    const auto dash = name.find('-');
+    if (dash != std::string_view::npos && dash > 1 && name.size() == dash + 3 &&
+        allDigits(name.substr(1, dash - 1))) {
+      return of(SectionKind::ClicheRecord, ed, "");
+    }
+  }
   if (v == nullptr) return {};
   const std::string_view rest = name.substr(1 + v->first.size());
   // Type record: "M" + type (a type code may hold a "-").

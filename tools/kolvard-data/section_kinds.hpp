@@ -22,10 +22,14 @@ enum class SectionKind {
   SheetTexts,           // edition + value + "DAU", 160-byte records
   PrintingData,         // edition + value + "DAT", 18-byte inverted records
   PrintingInformation,  // edition + "D" + value + printing, 120-byte inverted lines
-  ClicheRecord,         // edition + value + series + "-" + running number
+  ClicheRecord,         // edition + value + series + "-" + running number; "T" + setting
+                        // + "-" + running number for a frame flaw
   TypeRecord,           // edition + value + "M" + type; "TM" + type for the frame types
   Composite,            // edition + "F" + value + series + "-" + code, or "Q" + value + "1-" + code
   FixedRecords,         // the two-coloured tables of fixed-size records
+  TwoColourValueData,   // "T" + value + "DAT": printing blocks with frame block references
+  FrameData,            // "TRAMDAT": frame blocks, transforms and frame fields
+  PrintingOrder,        // "TTRYK": 320-byte records, record s labelled s
 };
 
 struct SectionClass {

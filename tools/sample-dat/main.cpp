@@ -5,7 +5,12 @@
 //
 //   kolvard-sample-dat OUT_DIR
 //
-// Everything is invented and fully determined by this file: no clock, no random source.
+// It also writes the two-coloured edition (two_colour*.cpp): the value data "T" + value +
+// "DAT" with a frame block reference ("R") in every printing, the frame data "TRAMDAT", the
+// printing order "TTRYK", the frame flaw counts "TRFANTAL", the oval series tables and the
+// series index "TCSERIER", and the oval and frame flaw records; see sampledata/README.md.
+//
+// Everything is invented and fully determined by these files: no clock, no random source.
 //
 // Record layout (columns 1-18):
 //   1-5 designation  "A27", "B100", "17" (one-pane sheets), "+1" / ". 3" (extra clichés)
@@ -36,6 +41,7 @@
 #include "sample-dat/cliches.hpp"
 #include "sample-dat/composites.hpp"
 #include "sample-dat/output.hpp"
+#include "sample-dat/two_colour.hpp"
 #include "sample-dat/types.hpp"
 #include "sample-dat/watermark.hpp"
 
@@ -826,6 +832,9 @@ int main(int argc, char** argv) {
     std::string watermarks = "# Written by kolvard-sample-dat: the watermark drawing.\n";
     sampledat::writeWatermarks(outDir, watermarks);
     sampledat::writeText(outDir / "watermarks.manifest", watermarks);
+    std::string twoColour = "# Written by kolvard-sample-dat: the two-coloured edition.\n";
+    sampledat::writeTwoColour(outDir, twoColour);
+    sampledat::writeText(outDir / "twocolour.manifest", twoColour);
   } catch (const std::exception& e) {
     std::cerr << "kolvard-sample-dat: " << e.what() << "\n";
     return 1;

@@ -57,3 +57,21 @@ std::vector<std::uint8_t> pbm(const Bitmap& b) {
 }
 
 }  // namespace sampledat
+
+namespace sampledat {
+
+void writeRecordSource(const std::filesystem::path& dir, const std::string& folder,
+                       const RecordSource& record, std::string& manifest) {
+  std::filesystem::create_directories(dir / folder);
+  std::string source = "# " + record.comment + "\n";
+  for (const auto& [tag, content] : record.fields)
+    source += "*" + std::string(1, tag) + " " + content + "\n";
+  writeText(dir / folder / (record.key + ".txt"), source);
+  writeBytes(dir / folder / (record.key + ".pbm"), pbm(*record.picture));
+  const std::string path = folder + "/" + record.key;
+  manifest += "cliche   " + record.key + " " + path + ".txt picture=" + path + ".pbm";
+  if (record.orientation != ' ') manifest += " orientation=" + std::string(1, record.orientation);
+  manifest += "\n";
+}
+
+}  // namespace sampledat
