@@ -35,6 +35,12 @@ constexpr ScreenRow kScreens[] = {
     {ScreenCode::Register, Editions::OneColoured, "register",
      make<RegisterScreen, &ProgramState::reg>,
      [](JsonObject& d, const ProgramState& s) { writeRegisterDump(d, s.reg, s.selection); }},
+    // The two-coloured register shares the register's state and its dump object.
+    {ScreenCode::Register, Editions::TwoColoured, "tc-register",
+     [](Session& session, ProgramState& state) -> std::unique_ptr<ScreenPage> {
+       return std::make_unique<RegisterScreen>(session, state.reg, twoColouredRegister());
+     },
+     nullptr},
     {ScreenCode::Flaws, Editions::OneColoured, "flaws", make<FlawScreen, &ProgramState::flaws>,
      [](JsonObject& d, const ProgramState& s) { writeFlawsDump(d, s.flaws, s.selection); }},
     {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>,

@@ -1,7 +1,7 @@
 // The screens the main cycle opens, by the code a screen leaves with: one row a screen, with
 // the editions it serves. A code without a row for the current edition leads back to the
-// front page (every screen of the two-coloured edition but the type screen of the Icelandic
-// oval values is not built yet).
+// front page (of the two-coloured edition only the register and the type screen of the
+// Icelandic oval values are built yet).
 #pragma once
 
 #include "app/program_state.hpp"

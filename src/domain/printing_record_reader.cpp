@@ -122,7 +122,8 @@ PrintingRecordReader::PrintingRecordReader(const DataFile& file, const SectionRe
     : edition_(std::move(edition)),
       value_(std::move(value)),
       mode_(mode),
-      fourSkilling1864_(edition_ == "A" && value_ == "4s") {
+      fourSkilling1864_(edition_ == "A" && value_ == "4s"),
+      twoColoured_(edition_ == "T") {
   const PrintingRecords decoded(file, section);
   records_.resize(decoded.size());
   for (std::size_t i = 0; i < decoded.size(); ++i) {
@@ -156,6 +157,7 @@ void PrintingRecordReader::reset(int firstApplied) {
   extras_.clear();
   extrasCount_ = 0;
   format_ = {};
+  frameBlock_.assign(8, ' ');
 }
 
 PrintingStep PrintingRecordReader::nextPrinting() {
@@ -245,6 +247,10 @@ void PrintingRecordReader::applyRecord(Kind kind, const WideRecord& r) {
     case Kind::Position:
       applyPosition(r);
       break;
+    case Kind::Other:
+      // Record characters 2..9: wide characters 2..8 and 11.
+      if (twoColoured_ && r[0] == 'R') frameBlock_ = std::string(field(r, 2, 8)) + r[10];
+      break;
     default:
       break;
   }
@@ -252,8 +258,10 @@ void PrintingRecordReader::applyRecord(Kind kind, const WideRecord& r) {
 
 void PrintingRecordReader::applyFormat(const WideRecord& r) {
   const int n = leadingNumber(field(r, 2, kWideRecordLength));
-  // Three panes do not occur; such a sheet is read with all four.
-  format_.panes = n <= 1 ? 1 : n == 2 ? 2 : 4;
+  // Three panes do not occur; such a sheet is read with all four. The two-coloured "F3" is
+  // one pane whose frames come from pane B of the frame data.
+  format_.framesFromPaneB = twoColoured_ && n == 3;
+  format_.panes = n <= 1 || format_.framesFromPaneB ? 1 : n == 2 ? 2 : 4;
   format_.group = sheetGroupFromLetter(r[1]);
 }
 

@@ -107,6 +107,8 @@ class ExtraClicheTable {
 struct SheetFormat {
   int panes = 1;  // 1, 2 or 4
   SheetGroup group = SheetGroup::None;
+  // The two-coloured edition's "F3": one pane whose frames are the frame data's pane B.
+  bool framesFromPaneB = false;
 };
 
 // How the position flag (record character 8) is kept.
@@ -151,6 +153,10 @@ class PrintingRecordReader {
   const ExtraClicheTable& extraCliches() const { return extras_; }
   int extrasCount() const { return extrasCount_; }
   const SheetFormat& format() const { return format_; }
+  // The two-coloured edition's frame block reference: characters 2..9 of the last "R" record
+  // read since the reset (8 blanks before any). Every printing names its block; one that
+  // does not keeps the block of the printing before it.
+  const std::string& frameBlockReference() const { return frameBlock_; }
   const std::string& edition() const { return edition_; }
   const std::string& value() const { return value_; }
   std::size_t recordCount() const { return records_.size(); }
@@ -175,11 +181,13 @@ class PrintingRecordReader {
   std::string value_;
   FlagMode mode_;
   bool fourSkilling1864_;  // "4s" of edition "A"
+  bool twoColoured_;       // edition "T"
 
   PositionTable table_;
   ExtraClicheTable extras_;
   int extrasCount_ = 0;
   SheetFormat format_;
+  std::string frameBlock_ = std::string(8, ' ');
 
   std::size_t next_ = 0;  // next record to read
   int firstApplied_ = 0;

@@ -77,7 +77,8 @@ inline bool repeatsLeftHalf(SheetGroup group) {
   return group == SheetGroup::V || group == SheetGroup::K;
 }
 
-// Clichés fixed after some Icelandic printings are read (key: edition + value + printing),
+// Clichés fixed after some Icelandic printings (and one two-coloured oval flaw) are read
+// (key: edition + value + printing),
 // where the records give a cliché at places where the printing had none, or another one. An
 // empty cliché clears the place. Two corrections ("I3a1" place 98, "I10a5" place 81) are made
 // by the flaw screens' position tables only; the search and the schemas keep what their

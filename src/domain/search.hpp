@@ -12,11 +12,15 @@
 namespace kolvard {
 
 // One stamp of a pair or strip: position (column "1".."9", "0" for column 10, "ø" top row,
-// "n" bottom row), type (M.) and cliché (C.); the middle dot means no criterion.
+// "n" bottom row), type (M.) and cliché (C.); the middle dot means no criterion. The
+// two-coloured edition reads the type as the oval type (OM.) and the cliché as the oval flaw
+// (OF.), and adds the frame kind ("R", "O", "T", "U") and the frame type (RM.).
 struct CriteriaSet {
   std::string position = "\xFA";  // "·"
   std::string type = "\xFA";
   std::string cliche = "\xFA";
+  std::string frameKind = "\xFA";
+  std::string frameType = "\xFA";
 };
 
 // What the search looks for.

@@ -56,37 +56,37 @@ constexpr ValueRow kValues[] = {
     {"A", "8s", 3, 21, 0, 0, 0, true, kOne},
     {"A", "16s", 4, 22, 0, 0, 0, true, kOne},
 
-    {"T", "2s", 0, 9, 0, 0, 8},
-    {"T", "3s", 0, 5, 0, 0, 8},
-    {"T", "4s", 0, 12, 0, 0, 8},
-    {"T", "8s", 0, 4, 0, 0, 8},
-    {"T", "16s", 0, 2, 0, 0, 8},
-    {"T", "48s", 0, 5, 0, 0, 6},
-    {"T", "3ø", 0, 8, 0, 0, 9},
-    {"T", "4ø", 0, 9, 0, 0, 8},
-    {"T", "5ø", 0, 9, 0, 0, 12},
-    {"T", "8ø", 0, 12, 0, 0, 8},
-    {"T", "12ø", 0, 7, 0, 0, 8},
-    {"T", "16ø", 0, 4, 0, 0, 8},
-    {"T", "20ø", 0, 8, 0, 0, 12},
-    {"T", "25ø", 0, 2, 0, 0, 8},
-    {"T", "50ø", 0, 7, 0, 0, 6},
-    {"T", "100ø", 0, 14, 0, 0, 8},
-    {"T", "1c", 0, 7, 0, 0, 2},
-    {"T", "3c", 0, 12, 0, 0, 9},
-    {"T", "4c", 0, 9, 0, 0, 6},
-    {"T", "5c", 0, 8, 0, 0, 2},
-    {"T", "7c", 0, 14, 0, 0, 5},
-    {"T", "10c", 0, 4, 0, 0, 9},
-    {"T", "12c", 0, 2, 0, 0, 13},
-    {"T", "14c", 0, 2, 0, 0, 13},
-    {"T", "50c", 0, 5, 0, 0, 5},
+    {"T", "2s", 9, 9, 0, 0, 8},
+    {"T", "3s", 5, 5, 0, 0, 8},
+    {"T", "4s", 13, 12, 0, 0, 8},
+    {"T", "8s", 4, 4, 0, 0, 8},
+    {"T", "16s", 2, 2, 0, 0, 8},
+    {"T", "48s", 1, 5, 0, 0, 6},
+    {"T", "3ø", 28, 8, 0, 0, 9},
+    {"T", "4ø", 130, 9, 0, 0, 8},
+    {"T", "5ø", 4, 9, 0, 0, 12},
+    {"T", "8ø", 121, 12, 0, 0, 8},
+    {"T", "12ø", 32, 7, 0, 0, 8},
+    {"T", "16ø", 33, 4, 0, 0, 8},
+    {"T", "20ø", 7, 8, 0, 0, 12},
+    {"T", "25ø", 13, 2, 0, 0, 8},
+    {"T", "50ø", 14, 7, 0, 0, 6},
+    {"T", "100ø", 11, 14, 0, 0, 8},
+    {"T", "1c", 10, 7, 0, 0, 2},
+    {"T", "3c", 9, 12, 0, 0, 9},
+    {"T", "4c", 4, 9, 0, 0, 6},
+    {"T", "5c", 8, 8, 0, 0, 2},
+    {"T", "7c", 2, 14, 0, 0, 5},
+    {"T", "10c", 8, 4, 0, 0, 9},
+    {"T", "12c", 2, 2, 0, 0, 13},
+    {"T", "14c", 1, 2, 0, 0, 13},
+    {"T", "50c", 2, 5, 0, 0, 5},
     // The Iceland oval values as the two-coloured edition runs them (on the front page they
     // are stepped onto in the chain of "I").
-    {"T", "4a", 0, 16, 0, 0, 27, false},
-    {"T", "25a", 0, 9, 0, 0, 6, false},
-    {"T", "50a", 0, 12, 0, 0, 9, false},
-    {"T", "100a", 0, 5, 0, 0, 6, false},
+    {"T", "4a", 2, 16, 0, 0, 27, false},
+    {"T", "25a", 2, 9, 0, 0, 6, false},
+    {"T", "50a", 3, 12, 0, 0, 9, false},
+    {"T", "100a", 2, 5, 0, 0, 6, false},
 
     {"V", "1ø", 6, 14, 0, 0, 0, true, kOne},
     {"V", "5ø", 61, 2, 0, 0, 0, true, kOne, false, true},
@@ -226,6 +226,10 @@ StampColours stampColoursFor(std::string_view edition, std::string_view value,
   if (edition == "T") return row ? StampColours{row->colour, row->first} : StampColours{8, 8};
   const int colour = row != nullptr ? colourAt(*row, printingSelector) : 0;
   return {colour != 0 ? colour : 8, 0};
+}
+
+StampColours twoColourValueColours(std::string_view value) {
+  return stampColoursFor("T", normaliseValueKey(value), 1);
 }
 
 ValueCheckResult checkValue(std::string_view edition, std::string_view enteredValue) {

@@ -43,6 +43,11 @@ struct StampColours {
 StampColours stampColoursFor(std::string_view edition, std::string_view value,
                              int printingSelector);
 
+// The two colours of the two-coloured register's stamp icon (the value normalised first): the
+// centre in the value colour, the frame in the first picture's colour; 8 and 8 for a value
+// the edition does not have.
+StampColours twoColourValueColours(std::string_view value);
+
 struct ValueCheckResult {
   bool accepted = false;
   std::string value;           // the entered value in lower case

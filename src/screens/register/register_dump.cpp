@@ -8,12 +8,23 @@ namespace kolvard {
 
 void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selection& selection) {
   std::vector<std::string> criteria;
+  const bool twoColoured = selection.edition() == "T";
   for (const CriteriaSet& set : reg.criteria) {
-    criteria.push_back(JsonObject()
-                           .text("position", set.position)
-                           .text("type", set.type)
-                           .text("cliche", set.cliche)
-                           .str());
+    if (twoColoured) {
+      criteria.push_back(JsonObject()
+                             .text("position", set.position)
+                             .text("frameKind", set.frameKind)
+                             .text("frameType", set.frameType)
+                             .text("ovalType", set.type)
+                             .text("ovalFlaw", set.cliche)
+                             .str());
+    } else {
+      criteria.push_back(JsonObject()
+                             .text("position", set.position)
+                             .text("type", set.type)
+                             .text("cliche", set.cliche)
+                             .str());
+    }
   }
   std::vector<std::string> lines;
   for (int n = 1; n <= reg.lineCount; ++n) {

@@ -10,9 +10,9 @@ namespace kolvard {
 class JsonObject;
 class Selection;
 
-// "register": criteria, sets in use, include flag, the value and range searched, counts,
-// list offset, cursor, and the result lines in use (right-trimmed, UTF-8) with their dim
-// flags.
+// "register": criteria (for edition "T" the five fields of a frame and an oval), sets in use,
+// include flag, the value and range searched, counts, list offset, cursor, and the result lines in
+// use (right-trimmed, UTF-8) with their dim flags.
 void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selection& selection);
 
 }  // namespace kolvard

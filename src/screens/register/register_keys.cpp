@@ -5,6 +5,7 @@
 
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
+#include "domain/two_colour_printings.hpp"
 #include "domain/value_tables.hpp"
 #include "screens/common/selection.hpp"
 
@@ -22,14 +23,24 @@ bool inList(const RegisterState& reg) {
 }
 
 // The field under the cursor as text, for Backspace.
-std::string fieldUnderCursor(const RegisterState& reg, const Selection& selection) {
+std::string fieldUnderCursor(const RegisterState& reg, const Selection& selection,
+                             const RegisterLayout& layout) {
   const int c = reg.cursorColumn;
   if (reg.cursorRow == 1 && c == 2) return selection.value();
   if (reg.cursorRow == 2 && c == 2) return selection.printings().from;
   if (reg.cursorRow == 2 && c == 3) return selection.printings().to;
-  if (c >= 1 && c <= 3 && reg.cursorRow == 6) return reg.criteria[c - 1].type;
-  if (c >= 1 && c <= 3 && reg.cursorRow == 7) return reg.criteria[c - 1].cliche;
-  return kNone;
+  if (c < 1 || c > 3) return kNone;
+  const CriteriaSet& set = reg.criteria[c - 1];
+  switch (criteriaFieldAt(layout, reg.cursorRow)) {
+    case CriteriaField::Type:
+      return set.type;
+    case CriteriaField::Cliche:
+      return set.cliche;
+    case CriteriaField::FrameType:
+      return set.frameType;
+    default:
+      return kNone;
+  }
 }
 
 void moveCursor(RegisterState& reg, int column, int row) {
@@ -92,18 +103,43 @@ bool applyPosition(RegisterState& reg, int set, char first) {
   return true;
 }
 
-// The value as typed, with the letters that stand for "ø" read as "ø".
-void storeValue(RegisterState& reg, Selection& selection, std::string typed) {
+// The edition a value typed on a register belongs to: the Iceland oval values run on the
+// two-coloured register, the other Icelandic values on the one-coloured one.
+std::string editionOfTypedValue(const Selection& selection, const std::string& value) {
+  if (selection.edition() == "I" && isIcelandOvalValue(value)) return "T";
+  if (selection.edition() == "T" && selection.iceland() && !isIcelandOvalValue(value)) {
+    const auto& iceland = valuesOf("I");
+    if (std::find(iceland.begin(), iceland.end(), value) != iceland.end()) return "I";
+  }
+  return selection.edition();
+}
+
+// The value as typed, with the letters that stand for "ø" read as "ø"; true when it belongs
+// to the other register.
+bool storeValue(RegisterState& reg, Selection& selection, std::string typed) {
   typed = normaliseValueKey(asciiLower(std::move(typed)));
   if (typed.size() > 4) typed.resize(4);
-  if (typed.empty()) return;
+  if (typed.empty()) return false;
   const char unit = typed.back();
   // Aur values ("a") belong to the Icelandic editions as much as the others' units do.
-  if (unit != 's' && unit != cp865::kOslash && unit != 'c' && unit != 'a') return;
-  const bool changed = typed != selection.value();
+  if (unit != 's' && unit != cp865::kOslash && unit != 'c' && unit != 'a') return false;
+  const std::string edition = editionOfTypedValue(selection, typed);
+  const bool switched = edition != selection.edition();
+  if (switched) selection.setEdition(edition, true);
+  const bool changed = switched || typed != selection.value();
   selection.setValue(typed);
   selection.setRange("1", selection.highestPrinting());
   if (changed && selection.hasPrintings()) reg.valueWithPrintings = selection.value();
+  return switched;
+}
+
+// "R", "O", "T", "U" (either case); anything else is refused.
+bool storeFrameKind(CriteriaSet& set, const std::string& buffer) {
+  const char k =
+      buffer[0] >= 'a' && buffer[0] <= 'z' ? static_cast<char>(buffer[0] - 32) : buffer[0];
+  const bool ok = k == 'R' || k == 'O' || k == 'T' || k == 'U';
+  set.frameKind = ok ? std::string(1, k) : kNone;
+  return ok || buffer == kNone;
 }
 
 void storePrinting(Selection& selection, std::string typed, bool from) {
@@ -161,10 +197,20 @@ void adjustA4sRange(Selection& selection) {
   selection.setRange(range.from, range.to);
 }
 
-void clampRegisterCursor(RegisterState& reg) {
+void settleTwoColourRange(Selection& selection) {
+  PrintingRange range = selection.printings();
+  if (range.from == "0") {
+    selection.setValue("2s");
+    return;
+  }
+  adjustTwoColourRange(selection.value(), range.from, range.to);
+  selection.setRange(range.from, range.to);
+}
+
+void clampRegisterCursor(RegisterState& reg, const RegisterLayout& layout) {
   reg.cursorColumn = std::clamp(reg.cursorColumn, 1, kListColumn);
   if (!inList(reg)) {
-    reg.cursorRow = std::clamp(reg.cursorRow, 1, 7);
+    reg.cursorRow = std::clamp(reg.cursorRow, 1, layout.lastRow);
     if (reg.cursorRow > 3 && reg.cursorColumn > reg.setsInUse) reg.cursorColumn = reg.setsInUse;
     if (reg.cursorRow <= 2 && reg.cursorColumn < 2) reg.cursorColumn = 2;
   } else {
@@ -174,28 +220,40 @@ void clampRegisterCursor(RegisterState& reg) {
   reg.listOffset = std::clamp(reg.listOffset, 0, lastOffset(reg));
 }
 
-bool applyEditBuffer(RegisterState& reg, Selection& selection) {
+EditOutcome applyEditBuffer(RegisterState& reg, Selection& selection,
+                            const RegisterLayout& layout) {
   std::string buffer = reg.editBuffer;
   if (buffer.empty() || buffer[0] == '.') buffer = kNone;
   if (buffer[0] == kDivide) buffer = std::string(1, kDivide);
   if (buffer[0] == '*') buffer = "*";
-  bool accepted = true;
+  EditOutcome outcome;
   const int c = reg.cursorColumn;
   if (inList(reg)) {
     reg.editBuffer.clear();
-    return true;
+    return outcome;
   }
+  const CriteriaField field =
+      c >= 1 && c <= 3 ? criteriaFieldAt(layout, reg.cursorRow) : CriteriaField::None;
   if (reg.cursorRow == 1 && c == 2) {
-    storeValue(reg, selection, buffer);
+    outcome.editionSwitched = storeValue(reg, selection, buffer);
   } else if (reg.cursorRow == 2 && (c == 2 || c == 3)) {
     storePrinting(selection, buffer, c == 2);
-  } else if (reg.cursorRow == 5) {
-    accepted = applyPosition(reg, c, buffer[0]);
-  } else if (reg.cursorRow == 6) {
+  } else if (field == CriteriaField::Position) {
+    outcome.accepted = applyPosition(reg, c, buffer[0]);
+  } else if (field == CriteriaField::FrameKind) {
+    outcome.accepted = storeFrameKind(reg.criteria[c - 1], buffer);
+    // One letter: the next key is a new entry.
+    reg.editBuffer.clear();
+  } else if (field == CriteriaField::FrameType) {
     std::string type = asciiUpper(buffer);
     if (type.size() > 2) type.resize(2);
+    if (type == "3H") type = "3h";  // the one frame type written in lower case
+    reg.criteria[c - 1].frameType = type;
+  } else if (field == CriteriaField::Type) {
+    std::string type = asciiUpper(buffer);
+    if (type.size() > static_cast<std::size_t>(layout.typeLength)) type.resize(layout.typeLength);
     reg.criteria[c - 1].type = type;
-  } else if (reg.cursorRow == 7) {
+  } else if (field == CriteriaField::Cliche) {
     std::string cliche = asciiUpper(buffer);
     if (cliche.size() > 6) cliche.resize(5);
     if (cliche.back() != '.' && !isDigit(cliche.back())) cliche.resize(1);
@@ -203,19 +261,28 @@ bool applyEditBuffer(RegisterState& reg, Selection& selection) {
   }
   selection.keepRangeWithinPrintings();
   if (buffer == kNone || buffer == std::string(1, kDivide)) reg.editBuffer.clear();
-  return accepted;
+  return outcome;
 }
 
 RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
-                                    const KeyString& rawKey) {
+                                    const KeyString& rawKey, const RegisterLayout& layout) {
   RegisterKeyResult result;
   const KeyString key = foldRegisterKey(rawKey);
   const bool list = inList(reg);
   bool edited = false;
+  // In the frame-kind field the letters are entries, not the cursor keys "T" and "V".
+  const bool letterField = !list && reg.cursorColumn <= 3 &&
+                           criteriaFieldAt(layout, reg.cursorRow) == CriteriaField::FrameKind;
+  const auto leave = [&](int code) {
+    if (layout.twoColoured) settleTwoColourRange(selection);
+    result.action = RegisterAction::Leave;
+    result.leaveCode = code;
+    return result;
+  };
 
   if (isExtended(key, scan::kHome) || isExtended(key, scan::kEnd)) {
     if (!list) {
-      moveCursor(reg, 1, 5);
+      moveCursor(reg, 1, layout.positionRow);
     } else if (isExtended(key, scan::kHome)) {
       reg.listOffset = 0;
       moveCursor(reg, kListColumn, 1);
@@ -227,7 +294,8 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
     if (list && reg.cursorRow == 1) {
       --reg.listOffset;
     } else {
-      moveCursor(reg, reg.cursorColumn, !list && reg.cursorRow == 5 ? 2 : reg.cursorRow - 1);
+      moveCursor(reg, reg.cursorColumn,
+                 !list && reg.cursorRow == layout.positionRow ? 2 : reg.cursorRow - 1);
     }
   } else if (isExtended(key, scan::kDown) || (list && isExtended(key, scan::kDel)) ||
              (list && isExtended(key, scan::kIns))) {
@@ -237,7 +305,8 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
     if (list && reg.cursorRow >= kListRows) {
       ++reg.listOffset;
     } else {
-      moveCursor(reg, reg.cursorColumn, !list && reg.cursorRow == 2 ? 5 : reg.cursorRow + 1);
+      moveCursor(reg, reg.cursorColumn,
+                 !list && reg.cursorRow == 2 ? layout.positionRow : reg.cursorRow + 1);
     }
   } else if (isExtended(key, scan::kLeft)) {
     if (list) {
@@ -246,8 +315,8 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
       moveCursor(reg, reg.cursorColumn - 1, reg.cursorRow);
     }
   } else if (isExtended(key, scan::kRight)) {
-    if (!list &&
-        (reg.cursorRow == 1 || (reg.cursorRow >= 5 && reg.cursorColumn >= reg.setsInUse))) {
+    if (!list && (reg.cursorRow == 1 ||
+                  (reg.cursorRow >= layout.positionRow && reg.cursorColumn >= reg.setsInUse))) {
       enterList(reg, 1);
     } else if (!list && reg.cursorColumn == 3) {
       enterList(reg, 1);
@@ -262,9 +331,7 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
     chooseSets(reg, isExtended(key, scan::kF1) ? 1 : isExtended(key, scan::kF2) ? 2 : 3);
   } else if (isExtended(key, scan::kF5) || isExtended(key, scan::kF6) ||
              isExtended(key, scan::kF7) || isExtended(key, scan::kF8)) {
-    result.action = RegisterAction::Leave;
-    result.leaveCode = static_cast<unsigned char>(key[1]) - scan::kF5 + 5;
-    return result;
+    return leave(static_cast<unsigned char>(key[1]) - scan::kF5 + 5);
   } else if (key.size() == 1) {
     const char c = key[0];
     const auto u = static_cast<unsigned char>(c);
@@ -272,12 +339,10 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
       if (!selection.hasPrintings() && !reg.valueWithPrintings.empty()) {
         selection.setValue(reg.valueWithPrintings);
       }
-      result.action = RegisterAction::Leave;
-      result.leaveCode = 1;
-      return result;
+      return leave(1);
     }
     if (u == kBackspaceCode) {
-      std::string text = list ? kNone : fieldUnderCursor(reg, selection);
+      std::string text = list ? kNone : fieldUnderCursor(reg, selection, layout);
       if (!text.empty()) text.pop_back();
       if (text.empty()) text = kNone;
       reg.editBuffer = text;
@@ -304,16 +369,17 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
         edited = true;
       }
     } else if (c == '.') {
-      if (!list && reg.cursorRow == 7 && reg.editBuffer.find('.') == std::string::npos) {
+      if (!list && criteriaFieldAt(layout, reg.cursorRow) == CriteriaField::Cliche &&
+          reg.editBuffer.find('.') == std::string::npos) {
         if (reg.editBuffer == kNone) reg.editBuffer.clear();
         reg.editBuffer += '.';
       } else {
         reg.editBuffer = kNone;  // Fjern
       }
       edited = true;
-    } else if (!list && (c == 'V' || c == 'v')) {
+    } else if (!list && !letterField && (c == 'V' || c == 'v')) {
       moveCursor(reg, 2, 1);
-    } else if (!list && (c == 'T' || c == 't')) {
+    } else if (!list && !letterField && (c == 'T' || c == 't')) {
       moveCursor(reg, 2, 2);
     } else if (u >= 32 && u != 127) {
       if (reg.editBuffer == kNone) reg.editBuffer.clear();
@@ -321,9 +387,15 @@ RegisterKeyResult handleRegisterKey(RegisterState& reg, Selection& selection,
       edited = true;
     }
   }
-  clampRegisterCursor(reg);
+  clampRegisterCursor(reg, layout);
   if (edited || !reg.editBuffer.empty()) {
-    if (!applyEditBuffer(reg, selection)) result.beep = true;
+    const EditOutcome outcome = applyEditBuffer(reg, selection, layout);
+    if (!outcome.accepted) result.beep = true;
+    if (outcome.editionSwitched) {
+      // The value belongs to the other edition's register, which takes it from here.
+      result.action = RegisterAction::Leave;
+      result.leaveCode = 3;
+    }
   }
   return result;
 }

@@ -6,6 +6,7 @@
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
 #include "domain/search.hpp"
+#include "domain/two_colour_search.hpp"
 #include "domain/value_tables.hpp"
 #include "domain/version.hpp"
 #include "screens/common/message_line.hpp"
@@ -24,42 +25,35 @@ std::string padded(std::string text, std::size_t width) {
   return text;
 }
 
-void drawIncludeSwitch(Screen& screen, const RegisterState& reg) {
+void drawIncludeSwitch(Screen& screen, const RegisterState& reg, const RegisterLayout& layout) {
+  const int row = layout.includeRow;
   if (reg.includeUndetermined) {
-    printAt(screen, 4, 12, 8, "Incl.");
+    printAt(screen, 4, row, 8, "Incl.");
   } else {
-    printAt(screen, 4, 12, 12, "Excl.");
+    printAt(screen, 4, row, 12, "Excl.");
   }
-  printAt(screen, 9, 12, 8, cp(" \"ukendte M.\""));
+  printAt(screen, 9, row, 8, cp(layout.includeLabel));
 }
 
-void drawMenuLine(Screen& screen, int column, int row, const char* key, const char* label) {
-  printAt(screen, column, row, 2, key);
-  screen.setTextColour(8);
-  screen.printText(cp(label));
-}
-
-void drawStaticPart(Session& session, const RegisterState& reg) {
+void drawStaticPart(Session& session, const RegisterState& reg, const RegisterLayout& layout) {
   Screen& screen = session.screen();
   screen.setBackColour(colour::kWhite);
   screen.clear();
   screen.setTextColour(8);
   screen.fillBox(192, 0, 198, 399, 8);
   screen.fillBox(0, 400, 639, 406, 8);
-  printAt(screen, 2, 12, 2, "& ");
-  drawIncludeSwitch(screen, reg);
-  drawMenuLine(screen, 2, 13, "<Enter> ", "Søg");
-  drawMenuLine(screen, 2, 15, ". ", "Fjern");
-  drawMenuLine(screen, 13, 15, "# ", "Nulstil");
-  drawMenuLine(screen, 2, 16, "- ", "Minus");
-  printAt(screen, 13, 16, 2, "* ");
-  screen.setTextColour(1);
-  screen.printText("Incl.");
-  const char* menu[] = {"    Skemaer", "    Klichéfejl", "    Samleklicheer", "    Typer (M.)",
+  printAt(screen, 2, layout.includeRow, 2, "& ");
+  drawIncludeSwitch(screen, reg, layout);
+  for (const MenuText& m : layout.menu) {
+    printAt(screen, m.column, m.row, 2, cp(m.key));
+    screen.setTextColour(m.wordColour);
+    screen.printText(cp(m.word));
+  }
+  const char* menu[] = {"    Skemaer", "    Klichéfejl", "    Samleklicheer", layout.typesMenu,
                         "    Retur til forside"};
   for (int i = 0; i < 5; ++i) printAt(screen, 2, 18 + i, 8, cp(menu[i]));
   printAt(screen, 1, 23, 10, " " + versionBanner() + " ");
-  printAt(screen, 25, 0, 8, cp(" ┌Tryk┐ ┌─Pos─┐ ┌────M.───┐ ┌─────C.─────┐"));
+  printAt(screen, 25, 0, 8, cp(layout.header));
   printAt(screen, 25, 24, 8, std::string(54, ' '));
   const std::string caps(2, static_cast<char>(219));
   const char* keys[] = {"F5", "F6", "F7", "F8"};
@@ -80,7 +74,20 @@ void drawStaticPart(Session& session, const RegisterState& reg) {
   }
 }
 
-void drawListLine(Screen& screen, const RegisterState& reg, int row) {
+// The colour of a frame-kind letter of a two-coloured line.
+int frameKindColour(char kind) {
+  switch (kind) {
+    case 'T':
+      return 5;
+    case 'O':
+    case 'U':
+      return 12;
+    default:
+      return 8;
+  }
+}
+
+void drawListLine(Screen& screen, const RegisterState& reg, const RegisterLayout& layout, int row) {
   const int n = reg.listOffset + row;
   const std::string& line = reg.results.line(n);
   screen.moveTo(kListColumn, row);
@@ -89,6 +96,13 @@ void drawListLine(Screen& screen, const RegisterState& reg, int row) {
     screen.setTextColour(dim ? 3 : colour);
     screen.printText(line.substr(from - 1, to - from + 1));
   };
+  if (layout.twoColoured) {
+    // The frame kinds of the three stamps each in their own colour.
+    piece(1, 15, 8);
+    for (std::size_t at = 16; at <= 18; ++at) piece(at, at, frameKindColour(line[at - 1]));
+    piece(19, 54, 8);
+    return;
+  }
   const auto mark = [&](std::size_t at) { return line[at - 1] == '?' ? 2 : 8; };
   piece(1, 15, 8);
   piece(16, 19, mark(18));
@@ -97,8 +111,8 @@ void drawListLine(Screen& screen, const RegisterState& reg, int row) {
   piece(28, 43, 8);
 }
 
-void drawList(Screen& screen, const RegisterState& reg) {
-  for (int row = 1; row <= kListRows; ++row) drawListLine(screen, reg, row);
+void drawList(Screen& screen, const RegisterState& reg, const RegisterLayout& layout) {
+  for (int row = 1; row <= kListRows; ++row) drawListLine(screen, reg, layout, row);
 }
 
 void drawStatusLine(Screen& screen, const RegisterState& reg) {
@@ -141,42 +155,78 @@ int markColumn(const RegisterState& reg) {
   return reg.cursorColumn == 4 ? 25 : 5 * reg.cursorColumn + 2;
 }
 
-void drawSets(Screen& screen, const RegisterState& reg) {
+// A type field: a digit followed by a blank (exactly that type) shows the blank as "▒".
+std::string shownType(const std::string& text) {
+  if (text.size() == 2 && text[1] == ' ') {
+    return std::string(1, text[0]) + static_cast<char>(177) + ' ';
+  }
+  return text;
+}
+
+void drawSets(Screen& screen, const RegisterState& reg, const RegisterLayout& layout) {
   for (int k = 1; k <= 3; ++k) {
     const int colour = k <= reg.setsInUse ? 8 : 15;
     const int column = 3 + 5 * k;
     const CriteriaSet& set = reg.criteria[k - 1];
-    printAt(screen, column, 5, colour, padded("." + set.position, 3));
-    std::string type = set.type;
-    if (type.size() == 2 && type[1] == ' ') {
-      type = std::string(1, type[0]) + static_cast<char>(177) + ' ';
+    for (const FormRow& row : layout.form) {
+      std::string text;
+      switch (row.field) {
+        case CriteriaField::Position:
+          text = "." + set.position;
+          break;
+        case CriteriaField::FrameKind:
+          text = set.frameKind;
+          break;
+        case CriteriaField::FrameType:
+          text = shownType(set.frameType);
+          break;
+        case CriteriaField::Type:
+          text = shownType(set.type);
+          break;
+        case CriteriaField::Cliche:
+          text = set.cliche;
+          if (text.size() > 5) {
+            const auto dot = text.find('.');
+            if (dot != std::string::npos) text = text.substr(dot);
+          }
+          break;
+        case CriteriaField::None:
+          break;
+      }
+      printAt(screen, column, row.row, colour, padded(text, static_cast<std::size_t>(row.width)));
     }
-    printAt(screen, column, 6, colour, padded(type, 3));
-    std::string cliche = set.cliche;
-    if (cliche.size() > 5) {
-      const auto dot = cliche.find('.');
-      if (dot != std::string::npos) cliche = cliche.substr(dot);
-    }
-    printAt(screen, column, 7, colour, padded(cliche, 5));
   }
 }
 
-void drawDynamicPart(Session& session, const RegisterState& reg, int& lastMarkColumn,
-                     int& lastMarkRow) {
-  Screen& screen = session.screen();
-  const Selection& selection = session.state.selection;
-  screen.setBackColour(colour::kWhite);
-  // The stamp icon in the value's colour.
-  screen.setTextColour(valueColourOf(selection.edition(), selection.value(),
-                                     leadingNumber(selection.printings().from)));
+void drawStampIcon(Screen& screen, const Selection& selection, const RegisterLayout& layout) {
+  // One colour, or the frame and the centre of a two-coloured stamp.
+  int frame = 0, centre = 0;
+  if (layout.twoColoured) {
+    const StampColours colours = twoColourValueColours(selection.value());
+    frame = colours.first;
+    centre = colours.value;
+  } else {
+    frame = centre = valueColourOf(selection.edition(), selection.value(),
+                                   leadingNumber(selection.printings().from));
+  }
+  screen.setTextColour(frame);
   screen.moveToUnits(8, 4);
   screen.printText(cp("╔═╗"));
   screen.moveToUnits(8, 16);
   screen.printText(cp("║ ║"));
   screen.moveToUnits(8, 28);
   screen.printText(cp("╚═╝"));
+  screen.setTextColour(centre);
   screen.moveToUnits(16, 16);
-  screen.printText(cp("▓"));
+  screen.printText(cp(layout.twoColoured ? "█" : "▓"));
+}
+
+void drawDynamicPart(Session& session, const RegisterState& reg, const RegisterLayout& layout,
+                     int& lastMarkColumn, int& lastMarkRow) {
+  Screen& screen = session.screen();
+  const Selection& selection = session.state.selection;
+  screen.setBackColour(colour::kWhite);
+  drawStampIcon(screen, selection, layout);
   std::string title = session.state.caption;
   if (selection.edition() == "M") title += cp("mærker");
   printAt(screen, 4, 0, 8, padded(title, 20));
@@ -185,10 +235,8 @@ void drawDynamicPart(Session& session, const RegisterState& reg, int& lastMarkCo
   printAt(screen, 5, 2, 8, "Tryk");
   printAt(screen, 13, 2, 8, padded(selection.printings().from, 3) + "-");
   printAt(screen, 18, 2, 8, padded(selection.printings().to, 3));
-  printAt(screen, 2, 5, 8, "Pos");
-  printAt(screen, 2, 6, 8, "M.");
-  printAt(screen, 2, 7, 8, "C.");
-  drawSets(screen, reg);
+  for (const FormRow& row : layout.form) printAt(screen, 2, row.row, 8, row.label);
+  drawSets(screen, reg, layout);
   printAt(screen, 2, 10, reg.setsInUse == 1 ? 12 : 2, "F1");
   printAt(screen, 8, 10, reg.setsInUse == 2 ? 12 : 2, "F2");
   printAt(screen, 15, 10, reg.setsInUse == 3 ? 12 : 2, "F3");
@@ -197,21 +245,21 @@ void drawDynamicPart(Session& session, const RegisterState& reg, int& lastMarkCo
   lastMarkRow = reg.cursorRow;
   printAt(screen, lastMarkColumn, lastMarkRow, 8, " ");
   drawCursorMark(screen, lastMarkColumn, lastMarkRow);
-  drawList(screen, reg);
+  drawList(screen, reg, layout);
   drawStatusLine(screen, reg);
 }
 
 // Progress while a search runs: the printing being read and the growing list.
 class SearchProgressDisplay : public SearchProgress {
  public:
-  SearchProgressDisplay(Session& session, const RegisterState& reg)
-      : session_(session), reg_(reg) {}
+  SearchProgressDisplay(Session& session, const RegisterState& reg, const RegisterLayout& layout)
+      : session_(session), reg_(reg), layout_(layout) {}
   void printingStarted(const std::string& label, bool beyondRange) override {
     Screen& screen = session_.screen();
     std::string text = beyondRange ? std::string(12, ' ') : label + " <";
     text.resize(12, ' ');
-    printAt(screen, 2, 13, 4, cp("> Søger ") + text);
-    drawList(screen, reg_);
+    printAt(screen, 2, layout_.searchRow, 4, cp("> Søger ") + text);
+    drawList(screen, reg_, layout_);
     linesChanged(reg_.foundCount);
   }
   void linesChanged(int found) override {
@@ -224,6 +272,7 @@ class SearchProgressDisplay : public SearchProgress {
  private:
   Session& session_;
   const RegisterState& reg_;
+  const RegisterLayout& layout_;
 };
 
 }  // namespace
@@ -232,12 +281,22 @@ void RegisterScreen::search() {
   Screen& screen = session_.screen();
   Selection& selection = session_.state.selection;
   printAt(screen, 5, 3, 8, std::string(14, ' '));
-  adjustA4sRange(selection);
-  SearchProgressDisplay progress(session_, reg_);
+  if (layout_.twoColoured) {
+    settleTwoColourRange(selection);
+  } else {
+    adjustA4sRange(selection);
+  }
+  // The list is now computed for this printing range.
+  reg_.lastFromPrinting = selection.printings().from;
+  SearchProgressDisplay progress(session_, reg_, layout_);
   const SearchScope scope{selection.edition(), selection.value(), selection.printings().from,
                           selection.printings().to};
-  runSearch(scope, reg_, reg_, session_.data, &progress);
-  printAt(screen, 2, 13, 2, "<Enter> ");
+  if (layout_.twoColoured) {
+    runTwoColourSearch(scope, reg_, reg_, session_.data, session_.state.frames, &progress);
+  } else {
+    runSearch(scope, reg_, reg_, session_.data, &progress);
+  }
+  printAt(screen, 2, layout_.searchRow, 2, "<Enter> ");
   screen.setTextColour(8);
   screen.printText(cp("Søg       "));
   if (reg_.lineCount > 0) {
@@ -255,6 +314,7 @@ void RegisterScreen::enter() {
   reg_.editBuffer.clear();
   PrintingRange range = selection.printings();
   if (leadingNumber(range.from) > leadingNumber(range.to)) range.to = range.from;
+  // The list belongs to one edition too: another edition's list is never shown as this one's.
   if (selection.edition() != reg_.lastEdition || selection.value() != reg_.lastValue ||
       range.from != reg_.lastFromPrinting) {
     if (!state.keyReadOnFrontPage) range.to = range.from;
@@ -273,21 +333,21 @@ void RegisterScreen::enter() {
   }
   selection.setRange(range.from, range.to);
   if (selection.hasPrintings()) reg_.valueWithPrintings = selection.value();
-  adjustA4sRange(selection);
-  drawStaticPart(session_, reg_);
+  if (!layout_.twoColoured) adjustA4sRange(selection);
+  drawStaticPart(session_, reg_, layout_);
   lastMarkColumn_ = -1;
   lastMarkRow_ = 0;
   messageShown_ = false;
 }
 
 void RegisterScreen::draw() {
-  drawDynamicPart(session_, reg_, lastMarkColumn_, lastMarkRow_);
+  drawDynamicPart(session_, reg_, layout_, lastMarkColumn_, lastMarkRow_);
 }
 
 void RegisterScreen::drawWhole() {
-  drawStaticPart(session_, reg_);
+  drawStaticPart(session_, reg_, layout_);
   int column = -1, row = 0;
-  drawDynamicPart(session_, reg_, column, row);
+  drawDynamicPart(session_, reg_, layout_, column, row);
 }
 
 KeyResult RegisterScreen::handleKey(const KeyString& key) {
@@ -297,13 +357,13 @@ KeyResult RegisterScreen::handleKey(const KeyString& key) {
     screen.fillBox(30, 47, 191, 63, colour::kWhite);
     messageShown_ = false;
   }
-  const RegisterKeyResult result = handleRegisterKey(reg_, session_.state.selection, key);
+  const RegisterKeyResult result = handleRegisterKey(reg_, session_.state.selection, key, layout_);
   if (result.beep) session_.display.beep();
   switch (result.action) {
     case RegisterAction::None:
       break;
     case RegisterAction::IncludeToggled:
-      drawIncludeSwitch(screen, reg_);
+      drawIncludeSwitch(screen, reg_, layout_);
       break;
     case RegisterAction::NoPrintings:
       showMessage(session_, kMessageValueUnknown, MessageCaller::Register);

@@ -1,17 +1,20 @@
 // The register screen of an edition: the search form on the left (value, printing range,
 // criteria sets, include switch), the result list on the right, and the side menu to the
-// other screens.
+// other screens. The two-coloured edition's register is the same screen with its own layout.
 #pragma once
 
 #include "screens/common/screen_page.hpp"
 #include "screens/common/session.hpp"
+#include "screens/register/register_layout.hpp"
 #include "screens/register/register_state.hpp"
 
 namespace kolvard {
 
 class RegisterScreen final : public ScreenPage {
  public:
-  RegisterScreen(Session& session, RegisterState& state) : session_(session), reg_(state) {}
+  RegisterScreen(Session& session, RegisterState& state,
+                 const RegisterLayout& layout = oneColouredRegister())
+      : session_(session), reg_(state), layout_(layout) {}
 
   // The entry steps (the range, whether the list still holds, the highest printing) and the
   // static part of the screen.
@@ -28,6 +31,7 @@ class RegisterScreen final : public ScreenPage {
 
   Session& session_;
   RegisterState& reg_;
+  const RegisterLayout& layout_;
   int lastMarkColumn_ = -1, lastMarkRow_ = 0;
   bool messageShown_ = false;
 };
