@@ -161,10 +161,11 @@ void drawClichePanelFrame(Screen& screen, double panelX, int outerColour, int fi
       screen.setPixel(right, y, c);
     }
   }
-  const int textColour = screen.textColour();
-  screen.setTextColour(fill);
-  screen.fillBox(panelX - 9, kPanelTop - 9, panelX + 187, kPanelTop + 201, fill);
-  screen.setTextColour(textColour);
+  // The whole interior the picture is clipped to: at zoom 3 the box from (x − 9, 61) starts a
+  // pixel inside it, and a picture pixel in that first column or row would outlive the panel.
+  for (int y = g.interiorTop(); y < g.interiorBottom(); ++y) {
+    screen.hspan(y, g.interiorLeft(), g.interiorRight(), fill);
+  }
 }
 
 ClicheRecord drawClichePanel(Screen& screen, const DataFile& file,
