@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "data/text_fields.hpp"
+
 namespace kolvard {
 namespace {
 
@@ -100,6 +102,10 @@ std::vector<std::string> printingOrderPrintLines(const PrintingOrderRecord& reco
     }
   }
   return lines.finish();
+}
+
+int printingOrderSetting(std::string_view shownFrameFlawNumber) {
+  return leadingNumber(shownFrameFlawNumber.substr(0, 2));
 }
 
 bool namesPrinting(std::string_view field, std::string_view valuePrinting) {

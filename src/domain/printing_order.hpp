@@ -47,6 +47,10 @@ std::string printingOrderSettingLine(std::string_view label);
 std::vector<std::string> printingOrderPrintLines(const PrintingOrderRecord& record,
                                                  std::string_view period);
 
+// The setting whose printing order the screen shows for a shown frame flaw number: its
+// first two characters as a number ("28.4" gives 28, "5.3" gives 5; 0 without a number).
+int printingOrderSetting(std::string_view shownFrameFlawNumber);
+
 // Whether a field names the printing shown: its text up to the first "(" equals value +
 // printing ("4s7(ny)" for "4s7").
 bool namesPrinting(std::string_view field, std::string_view valuePrinting);

@@ -65,6 +65,9 @@ TEST(PrintingOrder, CurrentPrintingIsTheFieldBeforeItsRemark) {
   EXPECT_FALSE(namesPrinting("4s71", "4s7"));
   EXPECT_FALSE(namesPrinting("4s7 (ny)", "4s7"));
   EXPECT_FALSE(namesPrinting("2. periode:", "4s7"));
+  EXPECT_EQ(printingOrderSetting("28.4"), 28);
+  EXPECT_EQ(printingOrderSetting("5.3"), 5);
+  EXPECT_EQ(printingOrderSetting(""), 0);
 }
 
 TEST(PrintingOrder, RecordsOfTheSection) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "domain/two_colour_reading.hpp"
 #include "support/dat_section.hpp"
 
 namespace kolvard {
@@ -235,6 +236,40 @@ TEST(TwoColourPositions, PositionFollowsTheLayout) {
   TwoColourPosition position{"A27", 27};
   loadPositionTable(table, f.file, f.frames, "T", "4s", "2-3", position);
   EXPECT_EQ(position.text, "27");
+}
+
+TEST(TwoColourReading, MarksKindsAndShownFrameNumbers) {
+  const std::string down(1, kDownArrowKind);
+  const Files f({header("1"), "R1", field("A1", 'n', "1", "2.17", 'z'),
+                 field("A2", 'N', "1", "2.1"), field("A3", ' ', "2", "", 'x')},
+                {"E1", field("A1", kDownArrowKind, "3`1", "58.4"),
+                 field("A2", 'U', "2", "61.2", '!'), field("A3", 'T', "1", "12.3")});
+  TwoColourPositionTable table;
+  load(table, f, "1");
+  const struct {
+    int index;
+    char ovalMark, frameMark, frameKind;
+    bool newOval;
+    const char* frameNumber;
+    const char* period;
+  } cases[] = {{1, '?', ' ', 'O', true, "28.4", "2"},
+               {2, '?', '?', 'U', true, "31.2", "1"},
+               {3, 'x', ' ', 'T', false, "12.3", ""},
+               {4, ' ', ' ', ' ', false, "", ""},
+               {0, ' ', ' ', ' ', false, "", ""}};
+  for (const auto& c : cases) {
+    const TwoColourReading r = readTwoColourPosition(table, c.index);
+    EXPECT_EQ(r.ovalMark, c.ovalMark) << c.index;
+    EXPECT_EQ(r.frameMark, c.frameMark) << c.index;
+    EXPECT_EQ(r.frameKind, c.frameKind) << c.index;
+    EXPECT_EQ(r.newOval(), c.newOval) << c.index;
+    EXPECT_EQ(r.frameFlawNumber, c.frameNumber) << c.index;
+    EXPECT_EQ(r.frameNumber.shown.period, c.period) << c.index;
+  }
+  const TwoColourReading first = readTwoColourPosition(table, 1);
+  EXPECT_EQ(first.ovalFlawNumber, "2.17");
+  EXPECT_EQ(first.frameType, "3`1");
+  EXPECT_EQ(first.frameNumber.storedCode, 58);
 }
 
 }  // namespace
