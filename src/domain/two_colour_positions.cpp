@@ -93,7 +93,7 @@ TwoColourLoad TwoColourPositionTable::load(const DataFile& file, const FrameData
   TwoColourLoad result;
   ovals_.clear();
   frames_.clear();
-  layout_ = SheetLayout::TwoPanes;
+  layout_ = SheetLayout::OnePane;  // as any sheet without a format record
   block_ = FrameBlockReference{};
 
   const SectionRef section = findPrintingSection(file, edition, value);

@@ -37,8 +37,8 @@ class TwoColourPositionTable {
  public:
   // Fills the table for the printing. Both rows start blank. A printing that the section
   // does not name gets every record of the section (printingFound false); a missing section
-  // leaves blank rows on two panes. The value section is decoded once and kept for the
-  // following loads of the same value.
+  // leaves blank rows. A section without a format record ("F") is one pane. The value section is
+  // decoded once and kept for the following loads of the same value.
   TwoColourLoad load(const DataFile& file, const FrameData& frameData, std::string_view edition,
                      std::string_view value, std::string_view printing);
 
@@ -58,7 +58,7 @@ class TwoColourPositionTable {
 
   TwoColourFields ovals_;
   TwoColourFields frames_;
-  SheetLayout layout_ = SheetLayout::TwoPanes;
+  SheetLayout layout_ = SheetLayout::OnePane;
   FrameBlockReference block_;
 
   // The decoded records of the value section last read, up to its end mark.

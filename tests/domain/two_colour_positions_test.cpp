@@ -171,11 +171,15 @@ TEST(TwoColourPositions, SheetLayoutOfTheFormatRecord) {
                {"F2", SheetLayout::TwoPanes}, {"F3", SheetLayout::OnePaneFromB},
                {"F7", SheetLayout::TwoPanes}, {"FX", SheetLayout::OnePane}};
   for (const auto& c : cases) {
-    const Files f({header("1"), c.format}, kFrames);
+    const Files f({header("1"), "F2", c.format}, kFrames);
     TwoColourPositionTable table;
     load(table, f, "1");
     EXPECT_EQ(table.layout(), c.layout) << c.format;
   }
+  const Files noFormat({header("1")}, kFrames);
+  TwoColourPositionTable table;
+  load(table, noFormat, "1");
+  EXPECT_EQ(table.layout(), SheetLayout::OnePane);
 }
 
 TEST(TwoColourPositions, MissingDataGivesBlankTables) {
