@@ -94,6 +94,7 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
   if (!dataFileProblems(*data).empty()) return startupError(kDataFileDamagedMessage);
 
   state.frames = FrameData(*data, data->findSection("TRAMDAT"));
+  state.frameSettingCounts = FrameSettingCounts(*data, data->findSection("TRFANTAL"));
   Screen screen(&*data);
   PlatformDisplay display(screen, platform);
   SettingsFileStore settings(state, paths.settings, console);

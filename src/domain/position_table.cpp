@@ -15,10 +15,6 @@ std::string_view field(std::string_view text, std::size_t from, std::size_t coun
   return from < text.size() ? text.substr(from, count) : std::string_view{};
 }
 
-bool isUncertainMark(char c) {
-  return c == '?' || c == 'o' || c == 'p' || c == 'q' || c == 'z' || c == 'O' || c == '!';
-}
-
 struct FixedLabel {
   std::string_view key;  // edition + value + printing, padded to 7
   int runningNumber;

@@ -79,6 +79,10 @@ PrintingRecordKind classifyPrintingRecord(std::string_view r) {
   }
 }
 
+bool isUncertainMark(char mark) {
+  return std::string_view("?opqzO!").find(mark) != std::string_view::npos;
+}
+
 std::string printingSectionName(std::string_view edition, std::string_view value) {
   if (value.empty()) return {};
   const char unit = value.back();

@@ -63,6 +63,10 @@ enum class PrintingRecordKind {
 };
 PrintingRecordKind classifyPrintingRecord(std::string_view record);
 
+// The status marks "?", "o", "p", "q", "z", "O" and "!" of a position table's entry (and of the
+// two-coloured oval and frame fields) all mean uncertain.
+bool isUncertainMark(char mark);
+
 // How a sheet repeats parts of its first pane (the "F" record's letter): "H" rows 6..10 repeat
 // rows 1..5, "V" columns 6..10 repeat columns 1..5, "K" both.
 enum class SheetGroup { None, H, K, V };

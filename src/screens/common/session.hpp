@@ -11,6 +11,7 @@
 
 #include "data/data_file.hpp"
 #include "domain/frame_data.hpp"
+#include "domain/frame_settings.hpp"
 #include "screens/common/message_line.hpp"
 #include "screens/common/screen_page.hpp"
 #include "screens/common/selection.hpp"
@@ -41,7 +42,8 @@ struct SharedState {
   std::string caption;                            // the edition caption of headings
   std::array<std::int16_t, 74> printingCounts{};  // entries 1..73 from edition + "RFANTAL"
   EditionSections sections;
-  FrameData frames;  // "TRAMDAT", decoded once at start-up
+  FrameData frames;                       // "TRAMDAT", decoded once at start-up
+  FrameSettingCounts frameSettingCounts;  // "TRFANTAL", read once at start-up
 
   // Screen flow.
   bool keyReadOnFrontPage = false;                // since the register last emptied its result list
