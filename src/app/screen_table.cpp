@@ -7,6 +7,7 @@
 #include "screens/register/register_dump.hpp"
 #include "screens/register/register_screen.hpp"
 #include "screens/sheets/sheet_screen.hpp"
+#include "screens/twocolour/two_colour_dump.hpp"
 #include "screens/types/type_screen.hpp"
 
 namespace kolvard {
@@ -35,12 +36,13 @@ constexpr ScreenRow kScreens[] = {
     {ScreenCode::Register, Editions::OneColoured, "register",
      make<RegisterScreen, &ProgramState::reg>,
      [](JsonObject& d, const ProgramState& s) { writeRegisterDump(d, s.reg, s.selection); }},
-    // The two-coloured register shares the register's state and its dump object.
+    // The two-coloured register shares the register's state and its dump object; the
+    // two-coloured screens' position table has its own.
     {ScreenCode::Register, Editions::TwoColoured, "tc-register",
      [](Session& session, ProgramState& state) -> std::unique_ptr<ScreenPage> {
        return std::make_unique<RegisterScreen>(session, state.reg, twoColouredRegister());
      },
-     nullptr},
+     [](JsonObject& d, const ProgramState& s) { writeTwoColourDump(d, s); }},
     {ScreenCode::Flaws, Editions::OneColoured, "flaws", make<FlawScreen, &ProgramState::flaws>,
      [](JsonObject& d, const ProgramState& s) { writeFlawsDump(d, s.flaws, s.selection); }},
     {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>,

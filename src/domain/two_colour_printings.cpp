@@ -43,6 +43,13 @@ std::string_view printingPairName(std::string_view value, int printing) {
   return pair != nullptr ? pair->name : std::string_view();
 }
 
+std::string printingBlockName(std::string_view value, std::string_view printing) {
+  const bool plainNumber =
+      !printing.empty() && printing.find_first_not_of("0123456789") == std::string_view::npos;
+  const std::string_view pair = plainNumber ? printingPairName(value, leadingNumber(printing)) : "";
+  return std::string(pair.empty() ? printing : pair);
+}
+
 void adjustTwoColourRange(std::string_view value, std::string& fromPrinting,
                           std::string& toPrinting) {
   const std::string v = normaliseValueKey(value);

@@ -16,6 +16,11 @@ std::string twoColourHighestPrinting(std::string_view value);
 // ("2-3" of "4s", "9b-10" of "8ø"); empty when the printing is not in a pair.
 std::string_view printingPairName(std::string_view value, int printing);
 
+// The printing block the data holds a printing in: a printing of a pair, written as a plain
+// number ("2" or "3" of "4s"), is in the pair's block ("2-3"); any other printing ("9a",
+// "12", "1a") is its own block.
+std::string printingBlockName(std::string_view value, std::string_view printing);
+
 // The range as the search takes it: a from or to printing in a pair moves to the pair's first
 // or last printing ("4s" 3-3 becomes 2-3), and from printing "1" of "20ø" becomes "1a".
 void adjustTwoColourRange(std::string_view value, std::string& fromPrinting,

@@ -166,6 +166,9 @@ TEST(TwoColourPrintings, PairsTheFirstPrintingOf20OereAndThePrintingColumn) {
   EXPECT_EQ(twoColourPrintingColumn("50" + kOe, "12-13", false), "50" + kOe + "1213");
   EXPECT_EQ(twoColourPrintingColumn("4s", "2-3", true), "4s2-3>");
   EXPECT_EQ(printingPairName("8" + kOe, 9), "9b-10");
+  EXPECT_EQ(printingBlockName("8" + kOe, "10"), "9b-10");
+  EXPECT_EQ(printingBlockName("8" + kOe, "9a"), "9a");
+  EXPECT_EQ(printingBlockName("4s", "12"), "12");
   EXPECT_EQ(twoColourHighestPrinting("4" + kOe), "130");
   EXPECT_EQ(twoColourHighestPrinting("9s"), "0");
 }

@@ -12,6 +12,7 @@
 #include "data/data_file.hpp"
 #include "domain/frame_data.hpp"
 #include "domain/frame_settings.hpp"
+#include "domain/two_colour_positions.hpp"
 #include "screens/common/message_line.hpp"
 #include "screens/common/screen_page.hpp"
 #include "screens/common/selection.hpp"
@@ -42,7 +43,11 @@ struct SharedState {
   std::string caption;                            // the edition caption of headings
   std::array<std::int16_t, 74> printingCounts{};  // entries 1..73 from edition + "RFANTAL"
   EditionSections sections;
-  FrameData frames;                       // "TRAMDAT", decoded once at start-up
+  FrameData frames;  // "TRAMDAT", decoded once at start-up
+  // The two-coloured screens' position table of the selected value and printing, and how its
+  // last load went.
+  TwoColourPositionTable twoColourPositions;
+  TwoColourLoad twoColourLoad;
   FrameSettingCounts frameSettingCounts;  // "TRFANTAL", read once at start-up
 
   // Screen flow.

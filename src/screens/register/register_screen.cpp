@@ -11,6 +11,7 @@
 #include "domain/version.hpp"
 #include "screens/common/message_line.hpp"
 #include "screens/common/screen_text.hpp"
+#include "screens/common/two_colour_load.hpp"
 #include "screens/register/register_keys.hpp"
 #include "ui/info_viewer.hpp"
 
@@ -341,7 +342,18 @@ void RegisterScreen::enter() {
 }
 
 void RegisterScreen::draw() {
+  if (layout_.twoColoured) loadTwoColourPositions();
   drawDynamicPart(session_, reg_, layout_, lastMarkColumn_, lastMarkRow_);
+}
+
+void RegisterScreen::loadTwoColourPositions() {
+  SharedState& state = session_.state;
+  const Selection& selection = state.selection;
+  const std::string key = selection.value() + '/' + selection.printing();
+  if (key == loadedFor_) return;
+  loadedFor_ = key;
+  state.twoColourLoad =
+      loadSelectedPositions(state.twoColourPositions, session_.data, state.frames, state.selection);
 }
 
 void RegisterScreen::drawWhole() {

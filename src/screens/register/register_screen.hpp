@@ -3,6 +3,8 @@
 // other screens. The two-coloured edition's register is the same screen with its own layout.
 #pragma once
 
+#include <string>
+
 #include "screens/common/screen_page.hpp"
 #include "screens/common/session.hpp"
 #include "screens/register/register_layout.hpp"
@@ -28,12 +30,16 @@ class RegisterScreen final : public ScreenPage {
 
  private:
   void search();
+  // The two-coloured screens' position table follows the value and the printing the range
+  // starts at.
+  void loadTwoColourPositions();
 
   Session& session_;
   RegisterState& reg_;
   const RegisterLayout& layout_;
   int lastMarkColumn_ = -1, lastMarkRow_ = 0;
   bool messageShown_ = false;
+  std::string loadedFor_;  // value and printing of the last two-coloured load this visit
 };
 
 }  // namespace kolvard

@@ -120,10 +120,6 @@ TEST(TwoColourRegisterScreen, IcelandValueLeavesForTheRegisterOfI) {
 TEST(TwoColourRegisterScreenGolden, FourSkillingBeforeAndAfterASearch) {
   test::ScratchDir dir;
   dir.addSampleData();
-  const DataFile sample = DataFile::open(dir / "KOL703.dat").value();
-  if (!sample.findSection("T4SDAT").found()) {
-    GTEST_SKIP() << "the sample data has no two-coloured printing data yet";
-  }
   const auto a = [&](const char* n) { return (dir / n).string(); };
   // Front page "T", down to "4s", F3; a search for the inverted frames.
   const auto r = test::runHeadless(dir, "T Down Down F3 shot:" + a("before.png") +
@@ -131,6 +127,17 @@ TEST(TwoColourRegisterScreenGolden, FourSkillingBeforeAndAfterASearch) {
   ASSERT_EQ(r.status, 0);
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "before.png").value(), "tc-register-T-4s"));
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "after.png").value(), "tc-register-T-4s-O"));
+  // Printing 3, which the data holds in the block "2-3" (a fresh start: no settings file).
+  test::ScratchDir fresh;
+  fresh.addSampleData();
+  ASSERT_EQ(
+      test::runHeadless(fresh, "T Down Down F3 Down \"3\" Enter state:" + a("pair.json")).status,
+      0);
+  const std::string pair = test::readFile(dir / "pair.json");
+  for (const char* field : {"\"printing\": \"2\"", "\"printingTo\": \"3\"",
+                            "\"printingFound\": true", "\"frameBlock\": \"5\"", "\"layout\": 2"}) {
+    EXPECT_NE(pair.find(field), std::string::npos) << field << "\n" << pair;
+  }
 }
 
 }  // namespace
