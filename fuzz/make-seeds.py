@@ -125,6 +125,18 @@ def main():
     write("composite", "m4of1-1-zoom4", bytes([2, 4, 7, 5, 2, 2, 0, 7, 9, 1]) + s["MF4O1-1"])
     write("composite", "count-past-section", bytes([0, 1, 3, 3, 5, 1, 200, 250, 255, 255, 3]))
 
+    # Two-coloured data: a value section after its length, then the frame data; the printing
+    # order; flaw records (zoom choice, flags, the record) of an oval, an upright and an
+    # inverted frame.
+    for name in ("T4SDAT", "T16ODAT"):
+        value = s[name]
+        write("two_colour_positions", name.lower(),
+              bytes([len(value) & 255, len(value) >> 8]) + value + s["TRAMDAT"])
+    write("printing_order", "ttryk", s["TTRYK"])
+    write("flaw_record", "t4s2-0h-zoom3", bytes([1, 0]) + s["T4S2-0H"])
+    write("flaw_record", "t12-01-zoom4", bytes([2, 1]) + s["T12-01"])
+    write("flaw_record", "t58-04-zoom2", bytes([0, 3]) + s["T58-04"])
+
     write("printing", "p4sdat", bytes([0, 2]) + s["P4SDAT"])
     write("printing", "i3adat", bytes([3, 0]) + s["I3ADAT"])
 
