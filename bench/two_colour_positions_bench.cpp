@@ -4,6 +4,7 @@
 // through printings), once with a new table (the decoding included).
 #include <benchmark/benchmark.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,27 @@ void BM_TwoColourLoadLastPrintingNewTable(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_TwoColourLoadLastPrintingNewTable)->Unit(benchmark::kMicrosecond);
+
+// The sample's "4ø": its last printing, 130, names the last frame block of the data, so every
+// frame block is applied.
+void BM_TwoColourLoadSampleLastPrinting(benchmark::State& bench) {
+  static const std::optional<DataFile> data = DataFile::open(KOLVARD_SAMPLE_DATA);
+  if (!data) {
+    bench.SkipWithError("no sample data");
+    return;
+  }
+  const FrameData frames(*data, data->findSection("TRAMDAT"));
+  TwoColourPositionTable table;
+  const std::string value = "4\x9b";
+  table.load(*data, frames, "T", value, "1");
+  for (auto _ : bench) {
+    TwoColourPosition position{"B27", 127};
+    const TwoColourLoad load = loadPositionTable(table, *data, frames, "T", value, "130", position);
+    if (!load.printingFound || !load.frameBlockFound) bench.SkipWithError("printing not found");
+    benchmark::DoNotOptimize(table.frame(127));
+  }
+}
+BENCHMARK(BM_TwoColourLoadSampleLastPrinting)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kolvard
