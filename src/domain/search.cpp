@@ -62,15 +62,7 @@ class Search final : public PrintingLister {
   const std::string& flag(int p) const { return table_.entry(p).flag(); }
 
   bool matches(int p, bool secondPass) const {
-    if (!positionCriterionMet(position_, p)) return false;
-    // A pair or strip never runs past column 10.
-    if (sets_ >= 2 && p % 10 == 0) return false;
-    if (sets_ == 3 && p % 10 == 9) return false;
-    if (secondPass) {
-      bool any = false;
-      for (int k = 0; k < sets_; ++k) any = any || table_.hasSecondState(p + k);
-      if (!any) return false;
-    }
+    if (!placementMet(position_, p, sets_, secondPass, table_)) return false;
     // "Any given" on panes C, D and the extra clichés only without a position criterion.
     const bool anyGivenAllowed = p <= 200 || position_ == criterion::kAny;
     for (int k = 0; k < sets_; ++k) {

@@ -29,6 +29,17 @@ bool positionCriterionMet(char position, int p) {
   return true;
 }
 
+bool placementMet(char position, int p, int sets, bool secondPass, const PositionTable& table) {
+  if (!positionCriterionMet(position, p)) return false;
+  if (sets >= 2 && p % 10 == 0) return false;
+  if (sets == 3 && p % 10 == 9) return false;
+  if (!secondPass) return true;
+  for (int k = 0; k < sets; ++k) {
+    if (table.hasSecondState(p + k)) return true;
+  }
+  return false;
+}
+
 bool clicheCriterionMet(const std::string& wanted, const std::string& cliche,
                         bool anyGivenAllowed) {
   switch (criterionMark(wanted)) {

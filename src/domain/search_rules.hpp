@@ -24,6 +24,11 @@ char criterionMark(const std::string& field);
 // Column digit, top row "ø", bottom row "n", or "·": whether position p stays a candidate.
 bool positionCriterionMet(char position, int p);
 
+// Whether p can start a stamp, pair or strip of `sets` stamps: the position criterion keeps
+// it, a pair or strip does not run past column 10, and in the second-state pass one of its
+// stamps has a second state.
+bool placementMet(char position, int p, int sets, bool secondPass, const PositionTable& table);
+
 // Cliché (C.) or oval flaw: "÷" none given, "*" any given (on panes C, D and the extra
 // clichés only when `anyGivenAllowed`), "·" no test, else equal.
 bool clicheCriterionMet(const std::string& criterion, const std::string& cliche,

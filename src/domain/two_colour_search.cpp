@@ -66,15 +66,7 @@ class TwoColourSearch final : public PrintingLister {
 
   // Position, second state, frame type, oval flaw, oval type, and the frame kind.
   bool matches(int p, bool secondPass) const {
-    if (!positionCriterionMet(position_, p)) return false;
-    // A pair or strip never runs past column 10.
-    if (sets_ >= 2 && p % 10 == 0) return false;
-    if (sets_ == 3 && p % 10 == 9) return false;
-    if (secondPass) {
-      bool any = false;
-      for (int k = 0; k < sets_; ++k) any = any || table_.hasSecondState(p + k);
-      if (!any) return false;
-    }
+    if (!placementMet(position_, p, sets_, secondPass, table_)) return false;
     const bool anyGivenAllowed = p <= 200 || position_ == criterion::kAny;
     for (int k = 0; k < sets_; ++k) {
       const CriteriaSet& c = criteria_.criteria[static_cast<std::size_t>(k)];

@@ -1,4 +1,6 @@
 // The sample KOL703.dat as the build packs it, and the kolvard-data command line.
+#include "support/sample_data.hpp"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -21,12 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const DataFile& sample() {
-  static const DataFile file = [] {
-    auto f = DataFile::open(KOLVARD_SAMPLE_DATA);
-    EXPECT_TRUE(f) << KOLVARD_SAMPLE_DATA;
-    return f ? std::move(*f) : DataFile();
-  }();
-  return file;
+  return test::sampleData();
 }
 
 const std::vector<std::string> kEditions = {"C", "P", "L", "A", "T", "V", "M", "I", "J"};

@@ -13,17 +13,13 @@
 #include "data/data_file.hpp"
 #include "domain/cliche_record.hpp"
 #include "domain/printing_records.hpp"
+#include "support/sample_data.hpp"
 
 namespace kolvard {
 namespace {
 
 const DataFile& sample() {
-  static const DataFile file = [] {
-    auto f = DataFile::open(KOLVARD_SAMPLE_DATA);
-    EXPECT_TRUE(f) << KOLVARD_SAMPLE_DATA;
-    return f ? std::move(*f) : DataFile();
-  }();
-  return file;
+  return test::sampleData();
 }
 
 std::string trim(std::string s) {
