@@ -7,6 +7,7 @@
 #include "screens/register/register_dump.hpp"
 #include "screens/register/register_screen.hpp"
 #include "screens/sheets/sheet_screen.hpp"
+#include "screens/twocolour/tc_flaw_screen.hpp"
 #include "screens/twocolour/two_colour_dump.hpp"
 #include "screens/types/type_screen.hpp"
 
@@ -45,6 +46,11 @@ constexpr ScreenRow kScreens[] = {
      [](JsonObject& d, const ProgramState& s) { writeTwoColourDump(d, s); }},
     {ScreenCode::Flaws, Editions::OneColoured, "flaws", make<FlawScreen, &ProgramState::flaws>,
      [](JsonObject& d, const ProgramState& s) { writeFlawsDump(d, s.flaws, s.selection); }},
+    {ScreenCode::Flaws, Editions::TwoColoured, "tc-flaws",
+     make<TwoColourFlawScreen, &ProgramState::tcFlaws>,
+     [](JsonObject& d, const ProgramState& s) {
+       writeTwoColourFlawsDump(d, s.tcFlaws, s.selection);
+     }},
     {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>,
      [](JsonObject& d, const ProgramState& s) { writeSheetsDump(d, s.sheets, s.selection); }},
     {ScreenCode::Composites, Editions::OneColoured, "composites",
