@@ -173,6 +173,8 @@ void TwoColourFlawScreen::drawOvalPart(bool valueOrPrintingChanged) {
 void TwoColourFlawScreen::drawLeftColumn(bool valueOrPrintingChanged) {
   if (valueOrPrintingChanged || inMode(FlawViewMode::Oval)) eraseBox(screen_, 0, 0, 92, 479);
   if (flaws_.ovalFlawNumber.empty() || valueOrPrintingChanged) eraseBox(screen_, 0, 60, 92, 479);
+  // "Kun én ovalserie:" reaches past the column: its row is cleared up to the oval panel.
+  eraseBox(screen_, 0, 14, 100, 27);
   drawText(screen_, ovalSeriesHeading(flaws_.series), 47, 24, Font::B, kCentred, 1, 2, 1);
   double y = 35;
   for (const std::string& line :
