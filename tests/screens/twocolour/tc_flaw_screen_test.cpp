@@ -1,0 +1,142 @@
+// The two-coloured flaw screen on the sample through the headless backend: frame numbers
+// shown with their periods, the printing order of a two-period setting, the steps of each
+// mode, the entries and their refusals, and the screen in its three modes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/golden.hpp"
+#include "support/headless_run.hpp"
+#include "ui/png_image.hpp"
+
+namespace kolvard {
+namespace {
+
+using test::readFile;
+using test::runHeadless;
+using test::ScratchDir;
+
+// Edition "T", the flaw screen, a value and a printing typed there.
+std::string at(const std::string& value, const std::string& printing) {
+  return "T F6 V \"" + value + "\" Enter T \"" + printing + "\" Enter ";
+}
+
+TEST(TwoColourFlawScreen, FrameNumbersShowTheirSettingAndPeriod) {
+  struct Case {
+    const char* value;
+    const char* printing;
+    const char* position;
+    const char* frameNumber;
+    const char* period;
+  };
+  const Case cases[] = {
+      {"8ø", "54", "67", "28.4", "2"},  // stored 58.4
+      {"8ø", "49", "39", "31.2", "1"},  // stored 61.2
+      {"4s", "8", "51", "5.3", "2"},    // stored 18.3
+      {"4s", "1", "51", "5.3", "1"},
+  };
+  for (const Case& c : cases) {
+    ScratchDir dir;
+    dir.addSampleData();
+    const auto r =
+        runHeadless(dir, at(c.value, c.printing) + "P \"" + std::string(c.position) + "\" Enter");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.state.screenName, "tc-flaws");
+    EXPECT_EQ(r.state.tcFlaws.frameFlawNumber, c.frameNumber) << c.value << c.printing;
+    EXPECT_EQ(r.state.selection.period(), c.period) << c.value << c.printing;
+    EXPECT_TRUE(r.state.tcFlaws.frameFound) << c.value << c.printing;
+  }
+}
+
+TEST(TwoColourFlawScreen, PrintingOrderOfATwoPeriodSetting) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(dir, at("4s", "8") + "P \"1\" Enter state:" + a("2.json") +
+                                      " T \"1\" Enter P \"37\" Enter state:" + a("1.json"));
+  ASSERT_EQ(r.status, 0);
+  const std::string second = readFile(dir / "2.json");
+  EXPECT_NE(second.find("\"printingOrder\": [\"Setting 5:\", \"2. periode:\", \"4s7(ny)\", "
+                        "\"*4s8\"]"),
+            std::string::npos)
+      << second;
+  const std::string first = readFile(dir / "1.json");
+  EXPECT_NE(first.find("\"printingOrder\": [\"Setting 5:\", \"*4s1\""), std::string::npos) << first;
+  EXPECT_EQ(first.find("periode:"), std::string::npos);
+}
+
+TEST(TwoColourFlawScreen, FrameModeStepsSkipSetting18) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r =
+      runHeadless(dir, at("4s", "1") + "R \"17.3\" Enter Down state:" + a("1.json") +
+                           " Up state:" + a("2.json") + " Left Left Right state:" + a("3.json") +
+                           " R \"18.1\" Enter state:" + a("4.json") + " R \"52.1\" Enter");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_NE(readFile(dir / "1.json").find("\"frameFlawNumber\": \"19.1\""), std::string::npos);
+  EXPECT_NE(readFile(dir / "2.json").find("\"frameFlawNumber\": \"17.1\""), std::string::npos);
+  EXPECT_NE(readFile(dir / "3.json").find("\"frameFlawNumber\": \"17.2\""), std::string::npos);
+  EXPECT_NE(readFile(dir / "4.json").find("\"frameFlawNumber\": \"17.2\""), std::string::npos);
+  EXPECT_EQ(r.state.tcFlaws.frameFlawNumber, "17.2");  // setting 52 refused
+  EXPECT_EQ(r.state.message.number, 2);
+  EXPECT_EQ(r.state.tcFlaws.mode, FlawViewMode::Frame);
+}
+
+TEST(TwoColourFlawScreen, WalksInEachMode) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(
+      dir, at("4s", "1") + "P \"53\" Enter state:" + a("1.json") +
+               " Right Down state:" + a("2.json") +
+               " O Enter Right Right Left state:" + a("3.json") + " Down Up state:" + a("4.json") +
+               " O \"1.999\" Enter state:" + a("5.json") + " V Enter state:" + a("6.json") +
+               " PgDn PgDn state:" + a("7.json") + " Home End Esc");
+  ASSERT_EQ(r.status, 0);
+  const auto has = [&](const char* file, const std::string& text) {
+    return readFile(dir / file).find(text) != std::string::npos;
+  };
+  EXPECT_TRUE(has("1.json", "\"ovalFlawNumber\": \"1.1\""));
+  EXPECT_TRUE(has("1.json", "\"ovalFound\": true"));
+  EXPECT_TRUE(has("1.json", "\"occurrences\": [\""));
+  EXPECT_TRUE(has("2.json", "\"position\": \"A64\""));
+  EXPECT_TRUE(has("3.json", "\"mode\": 1"));
+  EXPECT_TRUE(has("3.json", "\"ovalFlawNumber\": \"1.2\""));
+  EXPECT_TRUE(has("4.json", "\"ovalFlawNumber\": \"1.1\""));
+  EXPECT_TRUE(has("5.json", "\"ovalFlawNumber\": \"1.1\""));  // 999 refused (message 3)
+  EXPECT_TRUE(has("6.json", "\"mode\": 0"));
+  EXPECT_TRUE(has("6.json", "\"position\": \"A1\""));
+  EXPECT_TRUE(has("7.json", "\"printing\": \"4\""));  // 1, then the pair 2-3, then 4
+  EXPECT_EQ(r.state.screenName, "front");
+}
+
+TEST(TwoColourFlawScreen, BadEntriesChangeNothing) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto r = runHeadless(dir, at("4s", "1") + "P \"53\" Enter V \"9x\" Enter T \"99\" Enter " +
+                                      "P \"B101\" Enter Home Left");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(r.state.selection.value(), "4s");
+  EXPECT_EQ(r.state.selection.printing(), "1");
+  EXPECT_EQ(r.state.selection.position(), "A1");
+  EXPECT_EQ(r.beeps, 1);  // Left on A1
+}
+
+TEST(TwoColourFlawScreenGolden, ThreeModesAndAnInvertedWanderingFrame) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  const auto r = runHeadless(
+      dir, at("4s", "1") + "P \"53\" Enter shot:" + a("position.png") +
+               " O Enter shot:" + a("oval.png") + " R \"5.2\" Enter shot:" + a("frame.png") + " " +
+               at("8ø", "54").substr(5) + "P \"74\" Enter shot:" + a("inverted.png"));
+  ASSERT_EQ(r.status, 0);
+  for (const char* name : {"position", "oval", "frame", "inverted"}) {
+    EXPECT_TRUE(test::matchesGolden(readPng(dir / (std::string(name) + ".png")).value(),
+                                    std::string("tc-flaws-") + name));
+  }
+}
+
+}  // namespace
+}  // namespace kolvard
