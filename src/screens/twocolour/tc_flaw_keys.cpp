@@ -226,6 +226,7 @@ void TwoColourFlawScreen::ovalEntry() {
   flaws_.mode = FlawViewMode::Oval;
   lastOval_.clear();
   lastFrame_.clear();
+  lastFrameKind_ = '\0';  // drawn again, invisible in oval mode
   eraseBox(screen_, 94, 385, 267, 398);
   limits_ = readSeriesLimits(session_.data, s.edition(), s.value());
   int series = 1, running = 1;

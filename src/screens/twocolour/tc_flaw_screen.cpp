@@ -233,6 +233,8 @@ void TwoColourFlawScreen::drawFramePart() {
   const FlawNumberParts parts = splitFlawNumber(flaws_.frameFlawNumber);
   const bool drawPanel = !ovalMode || !frameBlankDrawn_;
   if (drawPanel) {
+    // Labels of the last frame description may reach left of the panel: clear between panels.
+    eraseBox(screen_, 305, 57, 356, 275);
     FlawPanelRequest request;
     request.panel = FlawPanelKind::Frame;
     request.panelX = kFramePanelX;

@@ -32,7 +32,7 @@ TEST(TwoColourFlawScreen, FrameNumbersShowTheirSettingAndPeriod) {
   const Case cases[] = {
       {"8ø", "54", "67", "28.4", "2"},  // stored 58.4
       {"8ø", "49", "39", "31.2", "1"},  // stored 61.2
-      {"4s", "8", "51", "5.3", "2"},    // stored 18.3
+      {"4s", "8", "13", "5.3", "2"},    // stored 18.3
       {"4s", "1", "51", "5.3", "1"},
   };
   for (const Case& c : cases) {
@@ -120,7 +120,7 @@ TEST(TwoColourFlawScreen, BadEntriesChangeNothing) {
   EXPECT_EQ(r.state.selection.value(), "4s");
   EXPECT_EQ(r.state.selection.printing(), "1");
   EXPECT_EQ(r.state.selection.position(), "A1");
-  EXPECT_EQ(r.beeps, 1);  // Left on A1
+  EXPECT_EQ(r.beeps, 2);  // "x" in the value entry, Left on A1
 }
 
 TEST(TwoColourFlawScreenGolden, ThreeModesAndAnInvertedWanderingFrame) {
