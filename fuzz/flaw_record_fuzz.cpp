@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "data/text_fields.hpp"
 #include "domain/flaw_description.hpp"
 #include "domain/flaw_occurrences.hpp"
 #include "domain/flaw_record.hpp"
+#include "domain/two_colour_flaw_texts.hpp"
 #include "fuzz_support.hpp"
 #include "screen_harness.hpp"
 #include "screens/twocolour/flaw_panel.hpp"
@@ -87,6 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(!piece.text.empty() && piece.x >= 1 && piece.x <= 87);
     }
   }
+  // The wandering-cliché list: the current number once, every line at most the field long.
+  int current = 0;
+  for (const WanderingLine& line : wanderingClicheLines(record.wandering, "28.5")) {
+    if (line.kind == WanderingLine::Kind::Current) ++current;
+    FUZZ_CHECK(line.text.size() <= record.wandering.size() + 10);
+  }
+  FUZZ_CHECK(current == (withoutTrailingBlanks(record.wandering).empty() ? 0 : 1));
 
   // Both panels, the frame panel upright and turned, draw nothing outside their frames.
   const auto mode = static_cast<FlawViewMode>(flags % 3);
