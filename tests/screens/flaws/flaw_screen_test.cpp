@@ -80,11 +80,11 @@ TEST(FlawScreen, NumberOrderNeedsASeriesPrint) {
   EXPECT_EQ(r.state.selection.cliche(), "1.6");
 }
 
-TEST(FlawScreen, TwoColouredEditionWaitsForItsOwnScreen) {
+TEST(FlawScreen, TwoColouredEditionOpensItsOwnScreen) {
   ScratchDir dir;
   dir.addSampleData();
   const auto r = runHeadless(dir, "F6 state:" + (dir / "s.json").string());
-  EXPECT_NE(readFile(dir / "s.json").find("\"screen\": \"front\""), std::string::npos);
+  EXPECT_NE(readFile(dir / "s.json").find("\"screen\": \"tc-flaws\""), std::string::npos);
 }
 
 TEST(FlawScreenGolden, BothModesAtZoomThree) {
