@@ -302,7 +302,7 @@ KeyResult FlawScreen::valueEntry() {
     case ValueTaken::No:
       return kStay;
     case ValueTaken::TwoColoured:
-      return kTwoColouredScreens;
+      return ScreenCode::Flaws;  // now edition "T": its own flaw screen
     case ValueTaken::Yes:
       break;
   }

@@ -242,7 +242,9 @@ void TwoColourFlawScreen::ovalEntry() {
   }
   const bool oneSeries = ovalSeriesCount() <= 1;
   flaws_.ovalFlawNumber = joinFlawNumber(oneSeries ? 0 : series, running);
+  entryPreview_ = true;
   draw();  // the oval panel of the number offered, before the editor opens
+  entryPreview_ = false;
   const LineEditorRequest request{'C',         350,       kEditorOffset, flaws_.ovalFlawNumber,
                                   s.edition(), s.value(), s.printing()};
   const LineEditorResult typed = runLineEditor(screen_, session_.display, request);
@@ -278,7 +280,9 @@ void TwoColourFlawScreen::frameEntry() {
   lastOval_.clear();
   lastFrame_.clear();
   lastOrderSetting_ = -1;
+  entryPreview_ = true;
   draw();  // the frame panel of the current number, before the editor opens
+  entryPreview_ = false;
   const LineEditorRequest request{'C',         365,       kEditorOffset, flaws_.frameFlawNumber,
                                   s.edition(), s.value(), s.printing()};
   const LineEditorResult typed = runLineEditor(screen_, session_.display, request);

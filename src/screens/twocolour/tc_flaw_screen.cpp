@@ -147,12 +147,13 @@ void TwoColourFlawScreen::drawOvalPart(bool valueOrPrintingChanged) {
   if (!flaws_.ovalFlawNumber.empty()) {
     request.keyPart = ovalFlawKeyPart(s.value(), flaws_.ovalFlawNumber);
   }
-  request.colour = frameMode ? kInvisible : twoColourValueColours(s.value()).value;
+  const int hidden = entryPreview_ ? kLightGrey : kInvisible;
+  request.colour = frameMode ? hidden : twoColourValueColours(s.value()).value;
   ovalRecord_ = drawFlawPanel(screen_, session_.data, request);
   flaws_.ovalFound = ovalRecord_.found;
   lastRead_ = &ovalRecord_;
   if (frameMode) {
-    ovalBlankDrawn_ = true;
+    ovalBlankDrawn_ = !entryPreview_;
     lastOval_ = flaws_.ovalFlawNumber;
     return;
   }
@@ -246,7 +247,8 @@ void TwoColourFlawScreen::drawFramePart() {
           frameFlawKeyPart(std::to_string(storedSettingCode(parts.group, selection().period())),
                            std::to_string(parts.running));
     }
-    request.colour = ovalMode ? kInvisible : twoColourValueColours(selection().value()).first;
+    const int hidden = entryPreview_ ? kLightGrey : kInvisible;
+    request.colour = ovalMode ? hidden : twoColourValueColours(selection().value()).first;
     frameRecord_ = drawFlawPanel(screen_, session_.data, request);
     flaws_.frameFound = frameRecord_.found;
     if (!ovalMode) {
@@ -254,7 +256,7 @@ void TwoColourFlawScreen::drawFramePart() {
                           flawPanelInverted(request, frameRecord_));
       lastRead_ = &frameRecord_;
     }
-    frameBlankDrawn_ = ovalMode;
+    frameBlankDrawn_ = ovalMode && !entryPreview_;
   }
   lastFrame_ = flaws_.frameFlawNumber;
   const bool position = inMode(FlawViewMode::Position);

@@ -89,6 +89,8 @@ class TwoColourFlawScreen final : public ScreenPage {
   int lastOrderSetting_ = -1;
   std::string lastOrderPeriod_, lastOrderPrinting_;
   bool ovalBlankDrawn_ = false, frameBlankDrawn_ = false;
+  // While an entry offers a number: the other panel is drawn in light grey, not hidden.
+  bool entryPreview_ = false;
 };
 
 }  // namespace kolvard

@@ -123,6 +123,23 @@ TEST(TwoColourFlawScreen, BadEntriesChangeNothing) {
   EXPECT_EQ(r.beeps, 2);  // "x" in the value entry, Left on A1
 }
 
+TEST(TwoColourFlawScreen, IcelandicOvalTypeHasOneSettingAndNoUpDown) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto a = [&](const char* n) { return (dir / n).string(); };
+  // The one-coloured flaw screen of "I" hands "4a" to this screen.
+  const auto r =
+      runHeadless(dir, "I F6 V \"4a\" Enter state:" + a("1.json") +
+                           " R \"7\" Enter Down Up state:" + a("2.json") + " R \"1.101\" Enter");
+  ASSERT_EQ(r.status, 0);
+  const std::string first = readFile(dir / "1.json");
+  EXPECT_NE(first.find("\"screen\": \"tc-flaws\""), std::string::npos) << first;
+  EXPECT_NE(first.find("Island Ovaltype"), std::string::npos);
+  EXPECT_NE(readFile(dir / "2.json").find("\"frameFlawNumber\": \"53.7\""), std::string::npos);
+  EXPECT_EQ(r.state.tcFlaws.frameFlawNumber, "53.7");  // 100 flaws: 101 refused
+  EXPECT_EQ(r.state.message.number, 4);
+}
+
 TEST(TwoColourFlawScreenGolden, ThreeModesAndAnInvertedWanderingFrame) {
   ScratchDir dir;
   dir.addSampleData();
