@@ -139,8 +139,9 @@ void TwoColourFlawScreen::stepPrinting(bool next) {
 }
 
 KeyResult TwoColourFlawScreen::valueEntry() {
+  // The printing becomes "1" with the value taken: a cancelled or refused entry keeps the
+  // printing the position table was loaded for.
   Selection& s = selection();
-  s.setPrinting("1");
   flaws_.mode = FlawViewMode::Position;
   lastOrderSetting_ = -1;
   const LineEditorRequest request{'V',         305,       kEditorOffset, s.value(),
@@ -398,8 +399,8 @@ KeyResult TwoColourFlawScreen::act(const KeyString& rawKey) {
     printingEntry();
     drawKeyPanel();
   } else if (key == "P" || key == "A" || key == "B") {
+    s.setFollowCliche("");
     if (position) {
-      s.setFollowCliche("");
       positionEntry(key[0] == 'P' ? 'P' : key[0]);
     } else if (!s.period().empty() || inMode(FlawViewMode::Frame)) {
       s.setPeriod(s.period() == "1" ? "2" : "1");

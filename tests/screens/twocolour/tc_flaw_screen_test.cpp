@@ -114,11 +114,15 @@ TEST(TwoColourFlawScreen, WalksInEachMode) {
 TEST(TwoColourFlawScreen, BadEntriesChangeNothing) {
   ScratchDir dir;
   dir.addSampleData();
-  const auto r = runHeadless(dir, at("4s", "1") + "P \"53\" Enter V \"9x\" Enter T \"99\" Enter " +
-                                      "P \"B101\" Enter Home Left");
+  const auto r = runHeadless(
+      dir, at("4s", "4") + "V Esc V \"5s\" Enter state:" + (dir / "kept.json").string() +
+               " T \"1\" Enter " + "P \"53\" Enter V \"9x\" Enter T \"99\" Enter " +
+               "P \"B101\" Enter Home Left");
   ASSERT_EQ(r.status, 0);
   EXPECT_EQ(r.state.selection.value(), "4s");
   EXPECT_EQ(r.state.selection.printing(), "1");
+  // A cancelled or refused value keeps the printing the sheet was loaded for.
+  EXPECT_NE(readFile(dir / "kept.json").find("\"printing\": \"4\""), std::string::npos);
   EXPECT_EQ(r.state.selection.position(), "A1");
   EXPECT_EQ(r.beeps, 2);  // "x" in the value entry, Left on A1
 }
