@@ -129,10 +129,6 @@ int exportSeries(const std::vector<std::string>& args, const std::filesystem::pa
   if (args.size() < 4 || args.size() > 5) return usage(err, "series needs EDITION VALUE SERIES");
   const std::string edition = args[1];
   if (!isEdition(edition)) return usage(err, "unknown edition " + edition);
-  if (edition == "T") {
-    err << "kolvard export: the series of the two-coloured edition cannot be printed yet\n";
-    return 2;
-  }
   const std::string value = checkedValue(edition, args[2], err);
   if (value.empty()) return 2;
   if (seriesPrintingUnavailable(edition, value)) {
