@@ -120,7 +120,6 @@ ParsedItem parseItem(std::string_view item, std::string_view current) {
 
 OccurrenceItem itemOf(std::string_view item, std::string_view current) {
   const ParsedItem p = parseItem(item, current);
-  const double valuePrintingX = p.valuePrintingX;
   std::array<std::string, 4> marks;
   for (std::size_t m = 0; m < marks.size(); ++m) marks[m] = markText(p.marks[m]);
 
@@ -132,7 +131,7 @@ OccurrenceItem itemOf(std::string_view item, std::string_view current) {
   };
   const FixedForm* fixed = p.fixed;
   if (fixed == nullptr) {
-    add(p.valuePrinting, valuePrintingX);
+    add(p.valuePrinting, p.valuePrintingX);
     add(p.pane, kPaneX);
     add(p.position, p.position == "100" ? kPosition100X : kPositionX);
   } else if (p.paned) {
@@ -140,7 +139,7 @@ OccurrenceItem itemOf(std::string_view item, std::string_view current) {
     add(p.pane, kFixedPaneX);
     add(fixed->position, kFixedPositionX, 0);
   } else {
-    add(fixed->valuePrinting.empty() ? p.valuePrinting : fixed->valuePrinting, valuePrintingX);
+    add(fixed->valuePrinting.empty() ? p.valuePrinting : fixed->valuePrinting, p.valuePrintingX);
     add(p.pane, kPaneX);
     add(fixed->position, kUnpanedFixedPositionX, 0);
   }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "data/text_fields.hpp"
 #include "domain/cliche_record.hpp"
