@@ -93,18 +93,20 @@ void BM_SheetSchemaPageDrawing(benchmark::State& bench) {
 }
 BENCHMARK(BM_SheetSchemaPageDrawing)->Unit(benchmark::kMillisecond);
 
-void BM_SeriesPrint(benchmark::State& bench) {
+// Every page of one series, written as BMP files into a scratch directory.
+void printWholeSeries(benchmark::State& bench, const std::string& edition, const std::string& value,
+                      const std::string& caption, int series) {
   const DataFile& data = sampleData();
   Screen screen(&data);
   screen.openWindow(3);
   screen.setUpFonts();
   const fs::path dir = scratchDirectory();
   SeriesPrintRequest request;
-  request.edition = "V";
-  request.value = cp("1ø");
-  request.caption = cp(" Våbentype");
-  request.series = 1;
-  request.limits = readSeriesLimits(data, "V", request.value);
+  request.edition = edition;
+  request.value = value;
+  request.caption = caption;
+  request.series = series;
+  request.limits = readSeriesLimits(data, edition, request.value);
   request.currentValuePrinting = request.value + "1";
   std::size_t pages = 0;
   for (auto _ : bench) {
@@ -118,7 +120,17 @@ void BM_SeriesPrint(benchmark::State& bench) {
   bench.counters["peakRSS_MB"] = peakResidentMegabytes();
   fs::remove_all(dir);
 }
+
+void BM_SeriesPrint(benchmark::State& bench) {
+  printWholeSeries(bench, "V", cp("1ø"), cp(" Våbentype"), 1);
+}
 BENCHMARK(BM_SeriesPrint)->Unit(benchmark::kMillisecond);
+
+// The oval series 2 of the two-coloured 4 skilling: its oval flaw records.
+void BM_OvalSeriesPrint(benchmark::State& bench) {
+  printWholeSeries(bench, "T", "4s", " Tofarvet", 2);
+}
+BENCHMARK(BM_OvalSeriesPrint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kolvard

@@ -96,6 +96,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(line.text.size() <= record.wandering.size() + 10);
   }
   FUZZ_CHECK(current == (withoutTrailingBlanks(record.wandering).empty() ? 0 : 1));
+  // The printed lines: one per item shown, value + printing at most a completed 8 characters.
+  const auto lines = flawOccurrenceLines(record.occurrences, "4s12");
+  FUZZ_CHECK(lines.size() == flawOccurrenceItems(record.occurrences, "4s12").size());
+  for (const OccurrenceLine& line : lines) {
+    FUZZ_CHECK(line.valuePrinting.size() <= 8 && line.pane.size() <= 1);
+  }
 
   // Both panels, the frame panel upright and turned, draw nothing outside their frames.
   const auto mode = static_cast<FlawViewMode>(flags % 3);

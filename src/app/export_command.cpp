@@ -56,12 +56,17 @@ bool openData(const std::filesystem::path& dataFile, Opened& opened, std::ostrea
 // The value as the program holds it (cp865, lower case), or empty with a message.
 std::string checkedValue(const std::string& edition, const std::string& utf8Value,
                          std::ostream& err) {
-  const ValueCheckResult check = checkValue(edition, asciiLower(utf8ToCp865(utf8Value)));
-  if (!check.accepted) {
-    err << "kolvard export: edition " << edition << " has no value " << utf8Value << "\n";
-    return {};
+  const std::string value = asciiLower(utf8ToCp865(utf8Value));
+  // The cliché value check knows no two-coloured values: those are the ones the value table
+  // gives printings, the Iceland oval values among them.
+  if (edition == "T") {
+    const std::string key = normaliseValueKey(value);
+    if (highestPrintingOf(edition, key) != "0") return key;
+  } else if (const ValueCheckResult check = checkValue(edition, value); check.accepted) {
+    return check.value;
   }
-  return check.value;
+  err << "kolvard export: edition " << edition << " has no value " << utf8Value << "\n";
+  return {};
 }
 
 int exportSheet(const std::vector<std::string>& args, const std::filesystem::path& dataFile,
@@ -129,10 +134,6 @@ int exportSeries(const std::vector<std::string>& args, const std::filesystem::pa
   if (args.size() < 4 || args.size() > 5) return usage(err, "series needs EDITION VALUE SERIES");
   const std::string edition = args[1];
   if (!isEdition(edition)) return usage(err, "unknown edition " + edition);
-  if (edition == "T") {
-    err << "kolvard export: the series of the two-coloured edition cannot be printed yet\n";
-    return 2;
-  }
   const std::string value = checkedValue(edition, args[2], err);
   if (value.empty()) return 2;
   if (seriesPrintingUnavailable(edition, value)) {
@@ -150,7 +151,8 @@ int exportSeries(const std::vector<std::string>& args, const std::filesystem::pa
   SeriesPrintRequest request;
   request.edition = edition;
   request.value = value;
-  request.caption = editionTitle(edition, edition == "I" ? 1 : 0, "");
+  const bool iceland = edition == "I" || (edition == "T" && isIcelandOvalValue(value));
+  request.caption = editionTitle(edition, iceland ? 1 : 0, "");
   request.series = leadingNumber(seriesArg);
   request.limits = readSeriesLimits(data, edition, value);
   request.currentValuePrinting = value + "1";

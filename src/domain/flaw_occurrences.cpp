@@ -13,8 +13,8 @@ constexpr std::size_t kValuePrintingWidth = 6;
 constexpr double kValuePrintingX = 10, kPaneX = 44, kPositionX = 52, kPosition100X = 51;
 constexpr std::array<double, 4> kMarkX = {69, 75, 80, 87};
 
-// Value + printing texts the field cuts short, and where the whole text is drawn (the tables
-// are written in UTF-8 and converted to code page 865 once).
+// Value + printing texts the field cuts short, their whole texts, and where the whole text
+// starts on the screen (the tables are written in UTF-8 and converted to code page 865 once).
 struct Completion {
   std::string cut, whole;
   double x;
@@ -29,6 +29,12 @@ const std::array<Completion, 6>& completions() {
       {cp("8ø9b-1"), cp("8ø9b-10"), 1},
   }};
   return table;
+}
+const Completion* completionOf(std::string_view valuePrinting) {
+  for (const Completion& c : completions()) {
+    if (valuePrinting == c.cut) return &c;
+  }
+  return nullptr;
 }
 
 constexpr std::size_t kPanedFixedForms = 8;  // the first eight: another layout
@@ -76,52 +82,65 @@ const FixedForm* fixedFormOf(std::string_view key, bool& paned) {
   return nullptr;
 }
 
-OccurrenceItem itemOf(std::string_view item, std::string_view current) {
-  const std::string raw = occurrenceValuePrinting(item.substr(1, kValuePrintingWidth));
-  std::string valuePrinting = raw;
-  double valuePrintingX = kValuePrintingX;
-  for (const Completion& c : completions()) {
-    if (raw == c.cut) {
-      valuePrinting = c.whole;
-      valuePrintingX = c.x;
-      break;
-    }
-  }
+// One item taken apart: what every way of showing it needs.
+struct ParsedItem {
+  std::string raw;            // value + printing as the field has it
+  std::string valuePrinting;  // completed
+  double valuePrintingX = 0;  // on the screen
+  std::string pane;           // "A", "B" or empty
+  std::string position;       // characters 9-11 after a pane letter, else 8-10; trimmed
+  std::string marks;          // characters 12-15
+  int colour = 1;
+  const FixedForm* fixed = nullptr;
+  bool paned = false;  // one of the fixed forms with a pane
+};
+
+ParsedItem parseItem(std::string_view item, std::string_view current) {
+  ParsedItem p;
+  p.raw = occurrenceValuePrinting(item.substr(1, kValuePrintingWidth));
+  const Completion* completion = completionOf(p.raw);
+  p.valuePrinting = completion != nullptr ? completion->whole : p.raw;
+  p.valuePrintingX = completion != nullptr ? completion->x : kValuePrintingX;
   const char paneChar = item[7];
   const bool hasPane = paneChar == 'A' || paneChar == 'B';
   const std::string_view positionField = hasPane ? item.substr(7, 4) : item.substr(7, 3);
-  const std::string position(withoutTrailingBlanks(hasPane ? item.substr(8, 3) : positionField));
+  p.position = withoutTrailingBlanks(hasPane ? item.substr(8, 3) : positionField);
+  if (hasPane) p.pane = std::string(1, paneChar);
+  p.marks = std::string(item.substr(11, 4));
 
-  int colour = hasPane ? 1 : 3;
+  p.colour = hasPane ? 1 : 3;
   // A completed text is compared whole: the current printing is never the cut one.
-  if (!raw.empty() && (raw == current || valuePrinting == current)) colour = 2;
+  if (!p.raw.empty() && (p.raw == current || p.valuePrinting == current)) p.colour = 2;
 
-  std::string padded = valuePrinting;
+  std::string padded = p.valuePrinting;
   if (padded.size() < kValuePrintingWidth) padded.resize(kValuePrintingWidth, ' ');
-  bool paned = false;
-  const FixedForm* fixed = fixedFormOf(padded + std::string(positionField), paned);
+  p.fixed = fixedFormOf(padded + std::string(positionField), p.paned);
+  return p;
+}
 
+OccurrenceItem itemOf(std::string_view item, std::string_view current) {
+  const ParsedItem p = parseItem(item, current);
   std::array<std::string, 4> marks;
-  for (std::size_t m = 0; m < marks.size(); ++m) marks[m] = markText(item[11 + m]);
+  for (std::size_t m = 0; m < marks.size(); ++m) marks[m] = markText(p.marks[m]);
 
   OccurrenceItem out;
   const auto add = [&](std::string text, double x, double spacing = 1,
                        OccurrenceFont font = OccurrenceFont::B) {
     if (trimmed(text).empty()) return;
-    out.pieces.push_back(OccurrencePiece{std::move(text), x, font, spacing, colour});
+    out.pieces.push_back(OccurrencePiece{std::move(text), x, font, spacing, p.colour});
   };
-  const std::string pane = hasPane ? std::string(1, paneChar) : "";
+  const FixedForm* fixed = p.fixed;
   if (fixed == nullptr) {
-    add(valuePrinting, valuePrintingX);
-    add(pane, kPaneX);
-    add(position, position == "100" ? kPosition100X : kPositionX);
-  } else if (paned) {
-    add(valuePrinting, kFixedValuePrintingX);
-    add(pane, kFixedPaneX);
+    add(p.valuePrinting, p.valuePrintingX);
+    add(p.pane, kPaneX);
+    add(p.position, p.position == "100" ? kPosition100X : kPositionX);
+  } else if (p.paned) {
+    add(p.valuePrinting, kFixedValuePrintingX);
+    add(p.pane, kFixedPaneX);
     add(fixed->position, kFixedPositionX, 0);
   } else {
-    add(fixed->valuePrinting.empty() ? valuePrinting : fixed->valuePrinting, valuePrintingX);
-    add(pane, kPaneX);
+    add(fixed->valuePrinting.empty() ? p.valuePrinting : fixed->valuePrinting, p.valuePrintingX);
+    add(p.pane, kPaneX);
     add(fixed->position, kUnpanedFixedPositionX, 0);
   }
   if (fixed != nullptr) {
@@ -134,19 +153,52 @@ OccurrenceItem itemOf(std::string_view item, std::string_view current) {
   return out;
 }
 
-}  // namespace
-
-std::vector<OccurrenceItem> flawOccurrenceItems(std::string_view occurrences,
-                                                std::string_view currentValuePrinting) {
-  std::vector<OccurrenceItem> items;
+// The items of the field, each padded to its full size; blank items left out.
+template <typename Make>
+auto eachItem(std::string_view occurrences, std::string_view currentValuePrinting, Make make) {
+  std::vector<decltype(make(std::string_view(), std::string_view()))> out;
   const std::string current = occurrenceValuePrinting(currentValuePrinting);
   for (std::size_t at = 0; at < occurrences.size(); at += kFlawOccurrenceItemSize) {
     std::string item(occurrences.substr(at, kFlawOccurrenceItemSize));
     if (trimmed(item).empty()) continue;
     item.resize(kFlawOccurrenceItemSize, ' ');
-    items.push_back(itemOf(item, current));
+    out.push_back(make(item, current));
   }
-  return items;
+  return out;
+}
+
+}  // namespace
+
+std::string completedValuePrinting(std::string_view valuePrinting) {
+  const Completion* completion = completionOf(valuePrinting);
+  return completion != nullptr ? completion->whole : std::string(valuePrinting);
+}
+
+std::vector<OccurrenceItem> flawOccurrenceItems(std::string_view occurrences,
+                                                std::string_view currentValuePrinting) {
+  return eachItem(occurrences, currentValuePrinting, itemOf);
+}
+
+std::vector<OccurrenceLine> flawOccurrenceLines(std::string_view occurrences,
+                                                std::string_view currentValuePrinting) {
+  return eachItem(occurrences, currentValuePrinting,
+                  [](std::string_view item, std::string_view current) {
+                    const ParsedItem p = parseItem(item, current);
+                    OccurrenceLine line;
+                    line.colour = p.colour;
+                    line.valuePrinting = p.valuePrinting;
+                    if (p.fixed == nullptr) {
+                      line.pane = p.pane;
+                      line.positionLabel = p.position;
+                    } else {
+                      // The fixed forms name the position in full ("48/A54"), pane and all.
+                      if (!p.fixed->valuePrinting.empty()) {
+                        line.valuePrinting = p.fixed->valuePrinting;
+                      }
+                      line.positionLabel = p.fixed->position;
+                    }
+                    return line;
+                  });
 }
 
 }  // namespace kolvard

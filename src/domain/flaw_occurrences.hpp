@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "domain/sheet_walk.hpp"
+
 namespace kolvard {
 
 inline constexpr std::size_t kFlawOccurrenceItemSize = 15;
@@ -33,5 +35,16 @@ struct OccurrenceItem {
 // shows ("4s12"). Blank items are left out.
 std::vector<OccurrenceItem> flawOccurrenceItems(std::string_view occurrences,
                                                 std::string_view currentValuePrinting);
+
+// The same items as lines of a printed list: value + printing (completed, or the fixed form's
+// own), the pane and the position, or for a fixed form its full position text ("48/A54") as
+// the label and no pane. Marks are not part of a printed line.
+std::vector<OccurrenceLine> flawOccurrenceLines(std::string_view occurrences,
+                                                std::string_view currentValuePrinting);
+
+// Value + printing texts an occurrence field cuts short made whole ("4ø96-9" -> "4ø96-97",
+// "8ø9b-1" -> "8ø9b-10"); any other text unchanged. Both the cliché and the two-coloured flaw
+// records' lists are completed by it.
+std::string completedValuePrinting(std::string_view valuePrinting);
 
 }  // namespace kolvard

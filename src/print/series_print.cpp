@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "data/text_fields.hpp"
 #include "domain/cliche_record.hpp"
+#include "domain/flaw_occurrences.hpp"
+#include "domain/flaw_record.hpp"
 #include "domain/sheet_walk.hpp"
 #include "domain/value_text.hpp"
 #include "print/export_session.hpp"
@@ -28,47 +30,61 @@ void pageText(Screen& screen, const std::string& text, double x, double y, Font 
 
 // The label under a cliché: the plain number for the plate editions, series "." number
 // where the value has several series.
-std::string seriesLabel(const SeriesPrintRequest& request, const SeriesCell& cell) {
-  if (isPlateEdition(request.edition)) return std::to_string(cell.running);
-  return cell.clicheNumber;
+std::string seriesLabel(const SeriesPrintRequest& request, const SeriesKind& kind,
+                        const SeriesCell& cell) {
+  const std::string number =
+      isPlateEdition(request.edition) ? std::to_string(cell.running) : cell.clicheNumber;
+  return std::string(kind.numberLabel) + number;
+}
+
+std::string recordKey(const SeriesPrintRequest& request, const SeriesKind& kind,
+                      const std::string& number) {
+  if (kind.ovalFlaws) return flawRecordKey(request.edition, ovalFlawKeyPart(request.value, number));
+  return clicheRecordKey(request.edition + request.value, number);
+}
+
+std::vector<OccurrenceLine> linesOf(const SeriesPrintRequest& request, const SeriesKind& kind,
+                                    std::string_view occurrences, int running) {
+  if (kind.ovalFlaws) return flawOccurrenceLines(occurrences, request.currentValuePrinting);
+  return occurrenceLines(occurrences, request.currentValuePrinting, request.edition, running);
+}
+
+// The series printed: an oval series 0 is the one series of its value, series 1.
+int printedSeries(const SeriesPrintRequest& request, const SeriesKind& kind) {
+  return kind.ovalFlaws ? std::max(1, request.series) : request.series;
 }
 
 }  // namespace
 
-std::string completedValuePrinting(std::string_view text) {
-  const std::string o(1, cp865::kOslash);
-  const std::pair<std::string, std::string> kCompletions[] = {
-      {"4" + o + "96-9", "4" + o + "96-97"}, {"4" + o + "101-", "4" + o + "101-2"},
-      {"4" + o + "112-", "4" + o + "112-3"}, {"8" + o + "9b-1", "8" + o + "9b-10"},
-      {"8" + o + "103-", "8" + o + "103-4"}, {"50" + o + "12-", "50" + o + "12-13"},
-  };
-  for (const auto& [cut, whole] : kCompletions) {
-    if (text == cut) return whole;
-  }
-  return std::string(text);
+const SeriesKind& seriesKindOf(std::string_view edition) {
+  static const SeriesKind kClicheSeries{false, "C", "C.", "M."};
+  static const SeriesKind kOvalSeries{true, "OF", "OF.", "OM."};
+  return edition == "T" ? kOvalSeries : kClicheSeries;
 }
 
 std::string seriesPageTag(std::string_view edition, std::string_view value, int series, int page) {
-  return "%" + std::string(edition) + std::string(value) + "C" + std::to_string(series) + "-" +
+  return "%" + std::string(edition) + std::string(value) +
+         std::string(seriesKindOf(edition).tagLetters) + std::to_string(series) + "-" +
          std::to_string(page);
 }
 
 SeriesLayout layOutSeries(const DataFile& file, const SeriesPrintRequest& request) {
   SeriesLayout layout;
+  const SeriesKind& kind = seriesKindOf(request.edition);
   const std::string valueKey = request.edition + request.value;
-  const int highest = std::clamp(request.limits.highestOf(request.series), 0, 9999);
+  const int series = printedSeries(request, kind);
+  const int highest = std::clamp(request.limits.highestOf(series), 0, 9999);
   std::vector<SeriesCell> cells;
   for (int running = 1; running <= highest; ++running) {
     SeriesCell cell;
     cell.running = running;
-    cell.clicheNumber = buildClicheNumber(valueKey, request.series, running, request.limits);
-    cell.key = clicheRecordKey(valueKey, cell.clicheNumber);
+    cell.clicheNumber = buildClicheNumber(valueKey, series, running, request.limits);
+    cell.key = recordKey(request, kind, cell.clicheNumber);
+    cell.label = seriesLabel(request, kind, cell);
     const ClicheRecord record = readClicheRecord(file, cell.key);
     if (record.found) {
       cell.occurrenceLines =
-          static_cast<int>(occurrenceLines(record.occurrences, request.currentValuePrinting,
-                                           request.edition, running)
-                               .size());
+          static_cast<int>(linesOf(request, kind, record.occurrences, running).size());
     }
     cells.push_back(std::move(cell));
   }
@@ -107,12 +123,14 @@ SeriesPrintResult printSeries(Screen& screen, Screen* messages, const DataFile& 
     result.error = "the series has no clichés";
     return result;
   }
+  const SeriesKind& kind = seriesKindOf(request.edition);
   auto raster = std::make_unique<PageRaster>();
   const std::string heading = valueText(request.value) + request.caption;
-  const std::string seriesText = " " + std::to_string(request.series);
+  const int series = printedSeries(request, kind);
+  const std::string seriesText = " " + std::to_string(series);
   std::size_t next = 0;
   for (int page = 1; page <= layout.pages; ++page) {
-    const std::string tag = seriesPageTag(request.edition, request.value, request.series, page);
+    const std::string tag = seriesPageTag(request.edition, request.value, series, page);
     const std::string fileName = schemaFileName(tag);
     showExportMessages(messages, ExportKind::Series, tag, layout.pages, directory);
     if (present != nullptr) present(presentContext);
@@ -138,15 +156,14 @@ SeriesPrintResult printSeries(Screen& screen, Screen* messages, const DataFile& 
         progress.step();
       }
       const int x = kColumnPitch * c;
-      pageText(screen, "C." + seriesLabel(request, cell), x - 223, cell.rowTop + 548, Font::Page150,
-               kCentred, 8, 16);
-      if (!drawn.stampNumber.empty()) {
-        pageText(screen, "M." + drawn.stampNumber, x - 223, cell.rowTop + 628, Font::Page150,
-                 kCentred, 8, 16);
+      pageText(screen, cell.label, x - 223, cell.rowTop + 548, Font::Page150, kCentred, 8, 16);
+      const std::string stamp(withoutTrailingBlanks(drawn.stampNumber));
+      if (!stamp.empty()) {
+        pageText(screen, std::string(kind.stampLabel) + stamp, x - 223, cell.rowTop + 628,
+                 Font::Page150, kCentred, 8, 16);
       }
       if (drawn.found) {
-        const auto lines = occurrenceLines(drawn.occurrences, request.currentValuePrinting,
-                                           request.edition, cell.running);
+        const auto lines = linesOf(request, kind, drawn.occurrences, cell.running);
         int y = cell.rowTop + 707;
         for (const OccurrenceLine& line : lines) {
           pageText(screen, completedValuePrinting(line.valuePrinting), x - 436, y, Font::Page120,

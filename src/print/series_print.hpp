@@ -22,10 +22,18 @@ inline constexpr int kSeriesPageEnd = 6620;
 inline constexpr int kSeriesRowHeight = 760;
 inline constexpr int kSeriesOccurrencePitch = 60;
 
-// "4ø96-9" -> "4ø96-97" and the other value + printing texts the occurrence field cuts.
-std::string completedValuePrinting(std::string_view text);
+// What sets a kind of series apart: the cliché series of the one-coloured editions, or the
+// oval series of the two-coloured edition "T", whose clichés are its oval flaw records.
+struct SeriesKind {
+  bool ovalFlaws = false;
+  std::string_view tagLetters;   // in the file name: "C", "OF"
+  std::string_view numberLabel;  // under each cliché: "C.", "OF."
+  std::string_view stampLabel;   // before its stamp number or oval type: "M.", "OM."
+};
+const SeriesKind& seriesKindOf(std::string_view edition);
 
-// "%" + edition + value + "C" + series + "-" + page (before the "ø" of the file name).
+// "%" + edition + value + "C" ("OF" for "T") + series + "-" + page (before the "ø" of the file
+// name).
 std::string seriesPageTag(std::string_view edition, std::string_view value, int series, int page);
 
 struct SeriesPrintRequest {
@@ -40,8 +48,9 @@ struct SeriesPrintRequest {
 // Where each cliché of the series lands: page (1..), row top in dots, column 1..10.
 struct SeriesCell {
   int running = 0;
-  std::string clicheNumber;
-  std::string key;
+  std::string clicheNumber;  // or oval flaw number: series "." running number where needed
+  std::string key;           // the record's section name
+  std::string label;         // drawn under the cliché ("C.2.17", "OF.2.17")
   int page = 1;
   int rowTop = kSeriesFirstRowTop;
   int column = 1;

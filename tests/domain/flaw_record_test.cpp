@@ -231,5 +231,25 @@ TEST(FlawOccurrences, FixedForms) {
   EXPECT_EQ(arrows[0].pieces[3].text, "\x18/\x19");
 }
 
+TEST(FlawOccurrences, PrintedLines) {
+  const std::string field = item("4o96-9", "B100", "O x") + item("8o54", "B28") +
+                            item(cp("50ø12-"), "40") + item("4s3", "12");
+  const auto lines = flawOccurrenceLines(field, "4s3");
+  ASSERT_EQ(lines.size(), 4u);
+  const struct {
+    std::string valuePrinting, pane, position;
+    int colour;
+  } expected[] = {{cp("4ø96-97"), "B", "100", 1},
+                  {cp("8ø54"), "", "28/A2", 1},
+                  {cp("50ø12-3"), "", "38/40", 3},
+                  {"4s3", "", "12", 2}};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(lines[i].valuePrinting, expected[i].valuePrinting) << i;
+    EXPECT_EQ(lines[i].pane, expected[i].pane) << i;
+    EXPECT_EQ(lines[i].positionLabel, expected[i].position) << i;
+    EXPECT_EQ(lines[i].colour, expected[i].colour) << i;
+  }
+}
+
 }  // namespace
 }  // namespace kolvard
