@@ -3,6 +3,7 @@
 // mode, the entries and their refusals, and the screen in its three modes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/golden.hpp"
@@ -142,6 +143,20 @@ TEST(TwoColourFlawScreen, IcelandicOvalTypeHasOneSettingAndNoUpDown) {
   EXPECT_NE(readFile(dir / "2.json").find("\"frameFlawNumber\": \"53.7\""), std::string::npos);
   EXPECT_EQ(r.state.tcFlaws.frameFlawNumber, "53.7");  // 100 flaws: 101 refused
   EXPECT_EQ(r.state.message.number, 4);
+}
+
+TEST(TwoColourFlawScreen, F12PrintsTheCurrentOvalSeries) {
+  ScratchDir dir;
+  dir.addSampleData();
+  const auto r = runHeadless(dir, at("4s", "1") + "P \"53\" Enter F12 Enter");
+  ASSERT_EQ(r.status, 0);
+  const auto& files = r.state.tcFlaws.printedFiles;
+  ASSERT_FALSE(files.empty()) << r.state.tcFlaws.printError;
+  EXPECT_TRUE(r.state.tcFlaws.printError.empty());
+  for (const std::string& name : files) {
+    EXPECT_NE(name.find("OF"), std::string::npos) << name;
+    EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+  }
 }
 
 TEST(TwoColourFlawScreenGolden, ThreeModesAndAnInvertedWanderingFrame) {
