@@ -108,7 +108,9 @@ LineEditorResult runLineEditor(Screen& screen, KeyInput& keys, const LineEditorR
       }
       entry += c;
     } else if (isSeparator(c)) {
-      if (dash == kPlainEntry) {
+      if (request.separatorsOnlyInFlawNumbers && kind != 'C') {
+        keys.beep();
+      } else if (dash == kPlainEntry) {
         entry += '.';
       } else if (dash == kAfterNumeral) {
         entry += '-';

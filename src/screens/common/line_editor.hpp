@@ -23,6 +23,9 @@ struct LineEditorRequest {
   std::string value;                 // value code, for the plate numerals
   std::string printing;              // current printing, for the plate numerals
   bool openedByTypeScreenV = false;  // the type screen's "V" key: "R" then enters "R"
+  // The two-coloured flaw screen's editor: the separators ("," "-" "." ":" ";" "_") give "."
+  // in its flaw-number entries (kind 'C') and beep in its other entries.
+  bool separatorsOnlyInFlawNumbers = false;
 };
 
 // What the editor remembers between calls; owned by the caller for the whole run.

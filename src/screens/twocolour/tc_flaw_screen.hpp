@@ -12,6 +12,7 @@
 #include "domain/cliche_numbers.hpp"
 #include "domain/flaw_record.hpp"
 #include "domain/two_colour_reading.hpp"
+#include "screens/common/line_editor.hpp"
 #include "screens/common/screen_page.hpp"
 #include "screens/common/session.hpp"
 #include "screens/twocolour/tc_flaws_state.hpp"
@@ -59,6 +60,8 @@ class TwoColourFlawScreen final : public ScreenPage {
   void drawOvalHeading(int colour);
   void drawFrameHeadingText(int colour);
 
+  // Entries (tc_flaw_entries.cpp).
+  LineEditorRequest editorRequest(char kind, double y, const std::string& opening);
   // Keys (tc_flaw_keys.cpp).
   KeyResult act(const KeyString& key);
   void stepPosition(const KeyString& key);

@@ -80,6 +80,17 @@ TEST_F(LineEditorTest, PlainEntriesTurnSeparatorsIntoDots) {
   EXPECT_EQ(input_.beeps, 0);
 }
 
+TEST_F(LineEditorTest, TwoColouredFlawEditorTakesSeparatorsInFlawNumbersOnly) {
+  LineEditorRequest flaw = request('C', "T", "4s", "1");
+  flaw.separatorsOnlyInFlawNumbers = true;
+  EXPECT_EQ(run(flaw, typed("28-4")).text, "28.4");
+  EXPECT_EQ(input_.beeps, 0);
+  LineEditorRequest printing = flaw;
+  printing.kind = 'T';
+  EXPECT_EQ(run(printing, typed("1,2")).text, "12");
+  EXPECT_EQ(input_.beeps, 1);
+}
+
 TEST_F(LineEditorTest, PlateNumeralInAPositionPromptSwitchesThePrinting) {
   const LineEditorResult r = run(request('P'), typed("III7"));
   EXPECT_EQ(r.text, "III-7");
