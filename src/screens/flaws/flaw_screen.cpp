@@ -9,16 +9,12 @@
 #include "domain/sheet_walk.hpp"
 #include "domain/value_tables.hpp"
 #include "domain/value_text.hpp"
-#include "domain/version.hpp"
-#include "print/export_session.hpp"
-#include "print/schema_bitmap.hpp"
 #include "print/series_print.hpp"
-#include "print/sheet_grid.hpp"
 #include "screens/common/cliche_panel.hpp"
+#include "screens/common/flaw_screen_parts.hpp"
 #include "screens/common/key_panel.hpp"
 #include "screens/common/message_line.hpp"
 #include "screens/common/printing_entry.hpp"
-#include "screens/common/printing_information.hpp"
 #include "screens/common/screen_keys.hpp"
 #include "screens/common/screen_text.hpp"
 #include "screens/common/value_entry.hpp"
@@ -231,23 +227,7 @@ void FlawScreen::drawNavigationCaptions() {
 }
 
 void FlawScreen::drawInformationPanel() {
-  const DataFile& data = session_.data;
-  const Selection& s = selection();
-  if (s.printingInfo()) {
-    eraseBox(screen_, 200, 402, 540, 419);
-    eraseBox(screen_, 90, 418, 549, 480);
-    drawPrintingInformation(screen_, data, s.edition(), s.value(), s.printing());
-    return;
-  }
-  eraseBox(screen_, 90, 408, 549, 480);
-  const SectionRef help = data.findSection(s.edition() + "INFOF0");
-  for (int n = 17; n <= 24; ++n) {
-    if (unavailable_ && n <= 20) continue;
-    const std::string line = n == 24 ? versionBanner() + "    " + infoTextLine(data, help, 31)
-                                     : infoTextLine(data, help, n - 1);
-    const double y = 406 + 10 * (n - 17) - (unavailable_ && n < 24 ? 20 : 0);
-    drawText(screen_, line, 320, y, Font::B, kCentred, 1, 2, 10);
-  }
+  drawFlawInformationPanel(screen_, session_.data, selection(), unavailable_);
 }
 
 void FlawScreen::draw() {
@@ -438,25 +418,9 @@ void FlawScreen::printCurrentSeries() {
   request.series = byPosition() ? std::max(0, series_) : numberSeries_;
   request.limits = readSeriesLimits(session_.data, s.edition(), s.value());
   request.currentValuePrinting = s.value() + s.printing();
-  ExportProgress progress(&screen_);
-  const auto present = [](void* display) { static_cast<Display*>(display)->present(); };
-  const SeriesPrintResult result =
-      printSeries(screen_, &screen_, session_.data, request, session_.outputDirectory, progress,
-                  todayDateText(), present, &session_.display);
-  flaws_.printedFiles = result.files;
-  flaws_.printError = result.ok ? std::string() : cp(result.error);
-  if (!result.ok) {
-    showExportFailure(
-        &screen_, exportFailureText(result.failedFile.empty()
-                                        ? schemaFileName(seriesPageTag(
-                                              request.edition, request.value, request.series, 1))
-                                        : result.failedFile,
-                                    result.error));
-    session_.display.beep();
-  }
-  showContinuePrompt(screen_);
-  session_.display.waitKey();
-  clearExportBand(screen_);
+  const SeriesPrintShown shown = printSeriesOnScreen(session_, request);
+  flaws_.printedFiles = shown.files;
+  flaws_.printError = shown.error;
   drawKeyPanel();
 }
 

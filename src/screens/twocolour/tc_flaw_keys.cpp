@@ -8,10 +8,8 @@
 #include "domain/two_colour_printings.hpp"
 #include "domain/two_colour_steps.hpp"
 #include "domain/value_tables.hpp"
-#include "print/export_session.hpp"
-#include "print/schema_bitmap.hpp"
 #include "print/series_print.hpp"
-#include "print/sheet_grid.hpp"
+#include "screens/common/flaw_screen_parts.hpp"
 #include "screens/common/message_line.hpp"
 #include "screens/common/screen_keys.hpp"
 #include "screens/common/screen_text.hpp"
@@ -136,25 +134,9 @@ void TwoColourFlawScreen::printOvalSeries() {
   request.series = std::max(1, flaws_.series);
   request.limits = readSeriesLimits(session_.data, s.edition(), s.value());
   request.currentValuePrinting = s.value() + s.printing();
-  ExportProgress progress(&screen_);
-  const auto present = [](void* display) { static_cast<Display*>(display)->present(); };
-  const SeriesPrintResult result =
-      printSeries(screen_, &screen_, session_.data, request, session_.outputDirectory, progress,
-                  todayDateText(), present, &session_.display);
-  flaws_.printedFiles = result.files;
-  flaws_.printError = result.ok ? std::string() : cp(result.error);
-  if (!result.ok) {
-    showExportFailure(
-        &screen_, exportFailureText(result.failedFile.empty()
-                                        ? schemaFileName(seriesPageTag(
-                                              request.edition, request.value, request.series, 1))
-                                        : result.failedFile,
-                                    result.error));
-    session_.display.beep();
-  }
-  showContinuePrompt(screen_);
-  session_.display.waitKey();
-  clearExportBand(screen_);
+  const SeriesPrintShown shown = printSeriesOnScreen(session_, request);
+  flaws_.printedFiles = shown.files;
+  flaws_.printError = shown.error;
 }
 
 // For the oval-series and composite screen: the first oval flaw number of the sheet and the

@@ -12,10 +12,9 @@
 #include "domain/two_colour_steps.hpp"
 #include "domain/value_tables.hpp"
 #include "domain/value_text.hpp"
-#include "domain/version.hpp"
+#include "screens/common/flaw_screen_parts.hpp"
 #include "screens/common/key_panel.hpp"
 #include "screens/common/message_line.hpp"
-#include "screens/common/printing_information.hpp"
 #include "screens/common/screen_text.hpp"
 #include "screens/common/two_colour_load.hpp"
 #include "screens/twocolour/occurrence_column.hpp"
@@ -370,21 +369,7 @@ void TwoColourFlawScreen::drawKeyPanel() {
 }
 
 void TwoColourFlawScreen::drawInformationPanel() {
-  const DataFile& data = session_.data;
-  const Selection& s = selection();
-  if (s.printingInfo()) {
-    eraseBox(screen_, 200, 402, 540, 419);
-    eraseBox(screen_, 90, 418, 549, 480);
-    drawPrintingInformation(screen_, data, s.edition(), s.value(), s.printing());
-    return;
-  }
-  eraseBox(screen_, 90, 408, 549, 480);
-  const SectionRef help = data.findSection(s.edition() + "INFOF0");
-  for (int n = 17; n <= 24; ++n) {
-    const std::string line = n == 24 ? versionBanner() + "    " + infoTextLine(data, help, 31)
-                                     : infoTextLine(data, help, n - 1);
-    drawText(screen_, line, 320, 406 + 10 * (n - 17), Font::B, kCentred, 1, 2, 10);
-  }
+  drawFlawInformationPanel(screen_, session_.data, selection(), false);
 }
 
 void TwoColourFlawScreen::draw() {
