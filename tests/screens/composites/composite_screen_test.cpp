@@ -14,6 +14,7 @@
 #include "data/cp865.hpp"
 #include "platform/headless/headless_platform.hpp"
 #include "support/data_builder.hpp"
+#include "support/no_settings.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -55,11 +56,7 @@ std::string seriesRecord(const std::string& value, int series, int first, int la
   return record;
 }
 
-struct NoSettings final : SettingsStore {
-  void loadEdition(std::string_view) override {}
-  void save() override {}
-  void discardDamaged() override {}
-};
+using test::NoSettings;
 
 // A session over the data at zoom 3 with the selection given; the keys a line editor reads
 // come from `editorKeys`.

@@ -15,6 +15,7 @@
 #include "support/dat_section.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/no_settings.hpp"
 #include "ui/png_image.hpp"
 #include "ui/screen.hpp"
 
@@ -24,11 +25,7 @@ namespace {
 using test::datSection;
 using test::positionRecord;
 
-struct NoSettings final : SettingsStore {
-  void loadEdition(std::string_view) override {}
-  void save() override {}
-  void discardDamaged() override {}
-};
+using test::NoSettings;
 
 // A frame record: position, then kind, mark, type and flaw in characters 7..18.
 std::string frameRecord(const std::string& position, char kind, const std::string& type) {

@@ -10,6 +10,7 @@
 #include "platform/headless/headless_platform.hpp"
 #include "screens/twocolour/tc_flaw_screen.hpp"
 #include "support/dat_section.hpp"
+#include "support/no_settings.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -18,11 +19,7 @@ namespace {
 using test::datSection;
 using test::positionRecord;
 
-struct NoSettings final : SettingsStore {
-  void loadEdition(std::string_view) override {}
-  void save() override {}
-  void discardDamaged() override {}
-};
+using test::NoSettings;
 
 std::string frameRecord(const std::string& position, const std::string& flaw) {
   std::string r = position;
