@@ -62,10 +62,6 @@ struct FrameSchemaHeader {
 FrameSchemaHeader frameSchemaHeader(const DataFile& file, const TwoColourPositionTable& table,
                                     SchemaPane pane);
 
-// The line of the edition's "SERIER" section for a frame setting (24-byte records, record s
-// for setting s), right-trimmed; empty when the section or the record is missing.
-std::string frameSettingDescription(const DataFile& file, std::string_view edition, int setting);
-
 // A pane with more than 50 inverted frames whose label does not start with "44" is turned.
 bool isTurnedPane(const TwoColourPositionTable& table, SchemaPane pane, std::string_view label);
 
