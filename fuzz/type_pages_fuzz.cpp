@@ -1,10 +1,12 @@
 // Type pages: any bytes give records that lie in the section, pages whose cells and values
-// come from their own 64-byte record, and page walks that stay among the records.
+// come from their own 64-byte record (36-byte for the two-coloured pages), and page walks
+// that stay among the records.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "domain/two_colour_type_pages.hpp"
 #include "domain/type_pages.hpp"
 #include "fuzz_support.hpp"
 
@@ -42,5 +44,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(last == -1 || (last < end && pages.isPage(last)));
   // An index that is no page gives an empty page, never a read outside the records.
   FUZZ_CHECK(pages.page(-1).types[0].empty() && pages.page(end).types[0].empty());
+
+  const TwoColourTypePages tc({section.data(), section.size()});
+  const int tcEnd = tc.endIndex();
+  FUZZ_CHECK(tcEnd >= 0 &&
+             static_cast<std::size_t>(tcEnd) * kTwoColourTypePageBytes <= section.size());
+  for (int i = 0; i < tcEnd; ++i) {
+    const TypePage& page = tc.page(i);
+    FUZZ_CHECK(tc.findValue(page.value, 0) <= i && tc.findValue(page.value, i) == i);
+    for (const std::string& type : page.types) {
+      FUZZ_CHECK(type.size() <= 4);
+      FUZZ_CHECK(twoColourTypeLabel(isFrameTypePage(page.value), type).size() == type.size() + 3);
+    }
+  }
+  FUZZ_CHECK(tc.page(tcEnd).types[0].empty());
   return 0;
 }

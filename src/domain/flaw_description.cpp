@@ -65,17 +65,17 @@ std::string turnedLineText(std::string_view line) {
 }
 
 std::vector<ClicheLinePlace> flawDescriptionLinePlaces(const std::array<std::string, 10>& lines,
-                                                       double panelX, bool inverted) {
+                                                       double panelX, bool inverted, double baseY) {
   std::vector<ClicheLinePlace> places;
   for (int d = 1; d <= 9; ++d) {
     const std::string& line = lines[static_cast<std::size_t>(d)];
     if (line.empty()) continue;
     if (!inverted) {
-      places.push_back(clicheDescriptionLinePlace(line, d, panelX, kFlawLabelBaseY));
+      places.push_back(clicheDescriptionLinePlace(line, d, panelX, baseY));
       continue;
     }
-    ClicheLinePlace place = clicheDescriptionLinePlace(
-        turnedLineText(line), invertedLineSlot(d, lines), panelX, kFlawLabelBaseY);
+    ClicheLinePlace place =
+        clicheDescriptionLinePlace(turnedLineText(line), invertedLineSlot(d, lines), panelX, baseY);
     const double centre = panelX + 90;
     place.x = centre - (place.x - centre);  // the indentation works the other way
     places.push_back(std::move(place));

@@ -30,8 +30,9 @@ int invertedLineSlot(int line, const std::array<std::string, 10>& lines);
 std::string turnedLineText(std::string_view line);
 
 // The lines to draw, centred: their text without digit and indentation characters, and their
-// places in the panel at x `panelX`; an inverted frame's lines turned.
+// places in the panel at x `panelX`, measured from `baseY`; an inverted frame's lines turned.
 std::vector<ClicheLinePlace> flawDescriptionLinePlaces(const std::array<std::string, 10>& lines,
-                                                       double panelX, bool inverted);
+                                                       double panelX, bool inverted,
+                                                       double baseY = kFlawLabelBaseY);
 
 }  // namespace kolvard

@@ -22,6 +22,17 @@ bool hasSideTexts(std::string_view edition, std::string_view value) {
 
 }  // namespace
 
+TypePage readTypePageFields(std::string_view record) {
+  TypePage page;
+  page.value = std::string(withoutTrailingBlanks(record.substr(0, 4)));
+  page.page = leadingNumber(record.substr(4, 3));
+  page.pages = leadingNumber(record.substr(7, 3));
+  for (std::size_t k = 0; k < kTypeCellsPerPage; ++k) {
+    page.types[k] = std::string(trimmed(record.substr(kTypesStart + k * kTypeWidth, kTypeWidth)));
+  }
+  return page;
+}
+
 TypePages::TypePages(std::span<const std::uint8_t> section, std::string_view edition)
     : edition_(edition) {
   const std::string_view text(reinterpret_cast<const char*>(section.data()), section.size());
@@ -42,12 +53,7 @@ TypePages::TypePages(std::span<const std::uint8_t> section, std::string_view edi
       record.side.y = 12.0 * (static_cast<unsigned char>(r[3]) - 61);
       record.side.text = std::string(withoutTrailingPadding(r.substr(5)));
     } else {
-      record.page.value = std::string(withoutTrailingBlanks(r.substr(0, 4)));
-      record.page.page = leadingNumber(r.substr(4, 3));
-      record.page.pages = leadingNumber(r.substr(7, 3));
-      for (std::size_t k = 0; k < kTypeCellsPerPage; ++k) {
-        record.page.types[k] = std::string(trimmed(r.substr(kTypesStart + k * kTypeWidth, 4)));
-      }
+      record.page = readTypePageFields(r);
     }
     records_.push_back(std::move(record));
   }

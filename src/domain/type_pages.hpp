@@ -24,6 +24,10 @@ struct TypePage {
   std::array<std::string, kTypeCellsPerPage> types;  // trimmed; "" for an empty cell
 };
 
+// The fields of a page record that the one- and two-coloured pages share: characters 1-36.
+// `record` holds at least 36 characters.
+TypePage readTypePageFields(std::string_view record);
+
 // A side text of a value's first page: drawn from character 6 on at y = 12 × (code of
 // character 4 − 61).
 struct TypeSideText {
