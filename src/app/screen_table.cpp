@@ -9,6 +9,7 @@
 #include "screens/sheets/sheet_screen.hpp"
 #include "screens/twocolour/tc_flaw_screen.hpp"
 #include "screens/twocolour/two_colour_dump.hpp"
+#include "screens/types/tc_type_screen.hpp"
 #include "screens/types/type_screen.hpp"
 
 namespace kolvard {
@@ -59,6 +60,13 @@ constexpr ScreenRow kScreens[] = {
     {ScreenCode::Types, Editions::OneColouredOrIceland, "types",
      make<TypeScreen, &ProgramState::types>,
      [](JsonObject& d, const ProgramState& s) { writeTypesDump(d, s.types); }},
+    // Shares the record index with the one-coloured type screen, which also serves "T" with the
+    // Iceland flag (the row above comes first).
+    {ScreenCode::Types, Editions::TwoColoured, "tc-types",
+     [](Session& session, ProgramState& state) -> std::unique_ptr<ScreenPage> {
+       return std::make_unique<TcTypeScreen>(session, state.types, state.tcTypes);
+     },
+     [](JsonObject& d, const ProgramState& s) { writeTcTypesDump(d, s.types, s.tcTypes); }},
 };
 
 bool serves(Editions editions, const Selection& selection) {

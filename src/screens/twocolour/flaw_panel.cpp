@@ -3,6 +3,7 @@
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "domain/flaw_description.hpp"
+#include "screens/common/flaw_description_items.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -64,12 +65,7 @@ FlawRecord drawFlawPanel(Screen& screen, const DataFile& file, const FlawPanelRe
 
 void drawFlawDescription(Screen& screen, std::string_view description, double panelX,
                          bool inverted) {
-  const FlawDescription parsed = parseFlawDescription(description);
-  drawClichePlacedLabels(screen, parsed.labels, panelX, kFlawLabelBaseY);
-  for (const ClicheLinePlace& line : flawDescriptionLinePlaces(parsed.lines, panelX, inverted)) {
-    screen.drawGlyphText(line.text, line.x, line.y,
-                         GlyphStyle{Font::C, kCentred, 1, 2, colour::kBlack});
-  }
+  drawFlawDescriptionItems(screen, description, panelX, kFlawLabelBaseY, inverted);
 }
 
 }  // namespace kolvard

@@ -13,20 +13,17 @@
 #include "screens/common/line_editor.hpp"
 #include "screens/common/screen_keys.hpp"
 #include "screens/common/screen_text.hpp"
+#include "screens/types/type_page_frame.hpp"
 #include "screens/types/watermark_page.hpp"
 
 namespace kolvard {
 namespace {
 
 constexpr double kEditorOffset = 110;
-constexpr double kBottomLine = 468;
-constexpr double kCellWidth = 198;
-constexpr double kCellHeight = 212;
-constexpr double kGridLeft = 23, kGridTop = 23;
-
-void bottomText(Screen& screen, std::string_view text, double x) {
-  drawText(screen, text, x, kBottomLine, Font::C, kFromLeft, 1, 3, colour::kBlack);
-}
+constexpr double kBottomLine = kTypeBottomLine;
+constexpr double kCellWidth = kTypeCellWidth;
+constexpr double kCellHeight = kTypeCellHeight;
+constexpr double kGridLeft = kTypeGridLeft, kGridTop = kTypeGridTop;
 
 bool isPagingKey(const KeyString& key) {
   for (const int code : {scan::kHome, scan::kEnd, scan::kUp, scan::kLeft, scan::kPgUp, scan::kDown,
@@ -89,19 +86,6 @@ int TypeScreen::colourOf(const std::string& value) const {
   return valueColourOf(types_.edition, value, printing);
 }
 
-void TypeScreen::drawBottomLine() {
-  drawKeyCap(screen_, "Esc", 23, kBottomLine);
-  bottomText(screen_, "Retur", 58);
-  drawKeyCap(screen_, "V", 120, kBottomLine);
-  bottomText(screen_, cp("Ny værdi"), 155);
-  drawKeyCap(screen_, "W", 390, kBottomLine);
-  bottomText(screen_, cp("Vandmærker"), 425);
-  if (types_.index > 0) bottomText(screen_, std::string(1, cp865::kUpArrow) + "  PgUp", 526);
-  if (types_.index < types_.lastIndex) {
-    bottomText(screen_, std::string(1, cp865::kDownArrow) + "  PgDn", 576);
-  }
-}
-
 void TypeScreen::drawHeading(const TypePage& page) {
   const bool iceland = session_.state.selection.iceland();
   const std::string titleEdition =
@@ -143,17 +127,8 @@ void TypeScreen::drawSideTexts(const TypePage& page) {
 void TypeScreen::draw() {
   if (drawnIndex_ == types_.index) return;
   const TypePage& page = pages_.page(types_.index);
-  screen_.setBackColour(colour::kWhite);
-  screen_.clear();
-  for (int i = 0; i < 3; ++i) {
-    const double y = kGridTop + kCellHeight * i;
-    screen_.line(kGridLeft, y, 618, y, colour::kBlack);
-  }
-  for (int i = 0; i < 4; ++i) {
-    const double x = kGridLeft + kCellWidth * i;
-    screen_.line(x, kGridTop, x, 447, colour::kBlack);
-  }
-  drawBottomLine();
+  drawTypeGrid(screen_);
+  drawTypeBottomLine(screen_, types_.index, types_.lastIndex);
   drawHeading(page);
   const int colour = colourOf(page.value);
   types_.labels.clear();

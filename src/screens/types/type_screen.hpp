@@ -38,7 +38,6 @@ class TypeScreen final : public ScreenPage {
   };
 
   const TypeDrawing& drawingOf(const std::string& key);
-  void drawBottomLine();
   void drawHeading(const TypePage& page);
   void drawCell(const TypePage& page, std::size_t cell, int colour);
   void drawSideTexts(const TypePage& page);
