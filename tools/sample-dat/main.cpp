@@ -42,6 +42,7 @@
 #include "sample-dat/composites.hpp"
 #include "sample-dat/output.hpp"
 #include "sample-dat/two_colour.hpp"
+#include "sample-dat/two_colour_composites.hpp"
 #include "sample-dat/types.hpp"
 #include "sample-dat/watermark.hpp"
 
@@ -834,6 +835,7 @@ int main(int argc, char** argv) {
     sampledat::writeText(outDir / "watermarks.manifest", watermarks);
     std::string twoColour = "# Written by kolvard-sample-dat: the two-coloured edition.\n";
     sampledat::writeTwoColour(outDir, twoColour);
+    sampledat::writeTwoColourComposites(outDir, twoColour);
     sampledat::writeText(outDir / "twocolour.manifest", twoColour);
   } catch (const std::exception& e) {
     std::cerr << "kolvard-sample-dat: " << e.what() << "\n";
