@@ -196,7 +196,7 @@ void TwoColourCompositeScreen::drawRightColumn() {
   if (key == drawnColumn_) return;
   drawnColumn_ = key;
   const int pictureColour = ovals() ? twoColourValueColours(s.value()).value : kFramePictureColour;
-  eraseBox(screen_, kPanelX, 48, 639, 206);
+  eraseBox(screen_, kPanelX, 48, 639, 199);  // the "V" key box begins below
   if (!state_.typeName.empty()) {
     drawText(screen_, "TYPE " + state_.typeName, kPanelX, 60, Font::D, kFromLeft, 2, 6,
              pictureColour);
@@ -217,7 +217,7 @@ void TwoColourCompositeScreen::drawRightColumn() {
     const int zoom = screen_.zoom();
     const auto px = [zoom](double units) { return static_cast<int>(units * zoom / 2); };
     drawPictureSection(session_, "TOVALIN", "T", px(436), px(160), pictureColour,
-                       PixelBox{px(kPanelX), px(158), px(639), px(206)});
+                       PixelBox{px(kPanelX), px(158), px(639), px(199)});
   }
 }
 
