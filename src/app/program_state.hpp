@@ -13,6 +13,7 @@
 #include "screens/front/front_page_state.hpp"
 #include "screens/register/register_state.hpp"
 #include "screens/sheets/sheets_state.hpp"
+#include "screens/twocolour/tc_composites_state.hpp"
 #include "screens/twocolour/tc_flaws_state.hpp"
 #include "screens/types/tc_types_state.hpp"
 #include "screens/types/types_state.hpp"
@@ -31,6 +32,7 @@ struct ProgramState : SharedState {
   TypesState types;
   TwoColourFlawsState tcFlaws;
   TcTypesState tcTypes;
+  TwoColourCompositesState tcComposites;
 
   // The edition-level selector of the current edition (not kept in the settings file).
   std::string editionSelector() const { return editionLevelSelectorFor(edition()); }

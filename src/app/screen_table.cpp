@@ -7,6 +7,7 @@
 #include "screens/register/register_dump.hpp"
 #include "screens/register/register_screen.hpp"
 #include "screens/sheets/sheet_screen.hpp"
+#include "screens/twocolour/tc_composite_screen.hpp"
 #include "screens/twocolour/tc_flaw_screen.hpp"
 #include "screens/twocolour/two_colour_dump.hpp"
 #include "screens/types/tc_type_screen.hpp"
@@ -57,6 +58,12 @@ constexpr ScreenRow kScreens[] = {
     {ScreenCode::Composites, Editions::OneColoured, "composites",
      make<CompositeScreen, &ProgramState::composites>,
      [](JsonObject& d, const ProgramState& s) { writeCompositesDump(d, s.composites); }},
+    {ScreenCode::Composites, Editions::TwoColoured, "tc-composites",
+     [](Session& session, ProgramState& state) -> std::unique_ptr<ScreenPage> {
+       return std::make_unique<TwoColourCompositeScreen>(session, state.tcComposites,
+                                                         state.tcFlaws);
+     },
+     [](JsonObject& d, const ProgramState& s) { writeTwoColourCompositesDump(d, s.tcComposites); }},
     {ScreenCode::Types, Editions::OneColouredOrIceland, "types",
      make<TypeScreen, &ProgramState::types>,
      [](JsonObject& d, const ProgramState& s) { writeTypesDump(d, s.types); }},

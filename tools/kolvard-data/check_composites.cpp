@@ -1,6 +1,7 @@
 #include <string>
 
 #include "domain/composite_names.hpp"
+#include "domain/two_colour_composites.hpp"
 #include "kolvard-data/check_sections.hpp"
 
 namespace kolvard::datatool {
@@ -12,7 +13,10 @@ void checkComposite(CheckContext& context, const CheckedSection& section) {
     context.report(section.name, section.ref.start, "the composite is empty");
     return;
   }
+  const bool twoColoured = kind.edition == "T" && kind.set == 'F';
   const auto nameOf = [&](int n) {
+    if (twoColoured && kind.value.empty()) return frameCompositeSectionName(kind.series, n);
+    if (twoColoured) return ovalCompositeSectionName(kind.value, kind.series, n);
     return compositeSectionName(kind.edition, kind.value, kind.set, kind.series, n);
   };
   const std::string which =

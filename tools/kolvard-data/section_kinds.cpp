@@ -122,6 +122,26 @@ bool allDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The two-coloured composites without a value in their names: a frame setting's ("TF28-1",
+// written as series 28 of no value) and the ovals of "100ø" and "100a" ("TF100O-1").
+SectionClass twoColourComposite(std::string_view rest) {
+  if (rest.size() < 3 || rest[rest.size() - 2] != '-') return {};
+  const auto n = compositeNumber(rest.back());
+  const std::string_view head = rest.substr(0, rest.size() - 2);
+  if (!n) return {};
+  SectionClass kind = of(SectionKind::Composite, "T", "", compositeRows('T'));
+  kind.set = 'F';
+  kind.composite = *n;
+  if (head == "100O" || head == "100A") {
+    kind.value = head == "100O" ? "100\x9b" : "100a";
+    kind.series = 1;
+    return kind;
+  }
+  if (head.empty() || head.size() > 2 || !allDigits(head)) return {};
+  kind.series = std::stoi(std::string(head));
+  return kind;
+}
+
 }  // namespace
 
 SectionClass classifySection(std::string_view name) {
@@ -142,6 +162,11 @@ SectionClass classifySection(std::string_view name) {
     }
   }
   // Composite: edition + "F" or "Q" + value + series + "-" + code (values begin with a digit).
+  if (e == 'T' && name[1] == 'F') {
+    if (const SectionClass kind = twoColourComposite(name.substr(2));
+        kind.kind != SectionKind::Unknown)
+      return kind;
+  }
   if (name[1] == 'F' || name[1] == 'Q') {
     const auto* v = catalogue.valueAtStart(e, name.substr(2));
     if (v == nullptr) return {};

@@ -34,8 +34,7 @@ void miniCliche(Bitmap& b, char edition, int x, int y, int w, int h, int number)
   text(b, cx, cy - 14, std::to_string(number), 4);
 }
 
-Bitmap drawComposite(const CompositeSeries& s, int n) {
-  const char edition = s.valueKey[0];
+Bitmap drawComposite(char edition, const std::string& label, int n) {
   const int rows = compositeRows(edition);
   Bitmap b(kCompositeWidth, rows);
   const int labelHeight = 7 * kLabelScale;
@@ -49,9 +48,6 @@ Bitmap drawComposite(const CompositeSeries& s, int n) {
   }
   const int labelY = kTopMargin + 2 * cellH + 2 * kGap;
   const int centre = kBlockLeft + cellW + kGap / 2;
-  const std::string label =
-      s.set == 'Q' ? "KLICHETYPE " + std::to_string(n)
-                   : "SAMLEKLICHE " + std::to_string(s.series) + "-" + std::to_string(n);
   text(b, centre, labelY, label, kLabelScale);
   return b;
 }
@@ -81,6 +77,13 @@ int compositeRows(char edition) {
   }
 }
 
+void writeComposite(const fs::path& outDir, std::string& manifest, const CompositePicture& c) {
+  writeBytes(outDir / c.file, pbm(drawComposite(c.edition, c.label, c.n)));
+  manifest += "composite " + c.section + " " + c.file +
+              " rows=" + std::to_string(compositeRows(c.edition)) +
+              (c.n == 1 ? " count=" + std::to_string(c.count) : "") + "\n";
+}
+
 void writeComposites(const fs::path& outDir, std::string& manifest) {
   const fs::path dir = outDir / "composites";
   fs::create_directories(dir);
@@ -90,13 +93,14 @@ void writeComposites(const fs::path& outDir, std::string& manifest) {
   for (const CompositeSeries& s : sampleComposites()) {
     const std::string stem = upper(s.valueKey) + s.set + std::to_string(s.series) + "-";
     for (int n = 1; n <= s.count; ++n) {
-      const std::string file = "composites/" + stem + std::to_string(n) + ".pbm";
-      writeBytes(outDir / file, pbm(drawComposite(s, n)));
+      const std::string label =
+          s.set == 'Q' ? "KLICHETYPE " + std::to_string(n)
+                       : "SAMLEKLICHE " + std::to_string(s.series) + "-" + std::to_string(n);
       const std::string name = kolvard::compositeSectionName(
           s.valueKey.substr(0, 1), s.valueKey.substr(1), s.set, s.series, n);
-      manifest += "composite " + name + " " + file +
-                  " rows=" + std::to_string(compositeRows(s.valueKey[0])) +
-                  (n == 1 ? " count=" + std::to_string(s.count) : "") + "\n";
+      writeComposite(outDir, manifest,
+                     {name, "composites/" + stem + std::to_string(n) + ".pbm", s.valueKey[0], label,
+                      n, s.count});
     }
   }
 }

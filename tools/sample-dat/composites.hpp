@@ -23,6 +23,19 @@ const std::vector<CompositeSeries>& sampleComposites();
 // 980 for the others.
 int compositeRows(char edition);
 
+// One composite picture: four numbered clichés over a label, written to OUT_DIR/FILE, with its
+// manifest line (composite 1 carries the count).
+struct CompositePicture {
+  std::string section;  // UTF-8
+  std::string file;     // relative to OUT_DIR
+  char edition = 'T';
+  std::string label;
+  int n = 1;
+  int count = 1;
+};
+void writeComposite(const std::filesystem::path& outDir, std::string& manifest,
+                    const CompositePicture& composite);
+
 // Writes OUT_DIR/composites/<VALUE><SET><SERIES>-<N>.pbm for every composite and appends the
 // manifest lines.
 void writeComposites(const std::filesystem::path& outDir, std::string& manifest);

@@ -43,6 +43,7 @@
 #include "sample-dat/output.hpp"
 #include "sample-dat/two_colour.hpp"
 #include "sample-dat/two_colour_types.hpp"
+#include "sample-dat/two_colour_composites.hpp"
 #include "sample-dat/types.hpp"
 #include "sample-dat/watermark.hpp"
 
@@ -836,6 +837,7 @@ int main(int argc, char** argv) {
     std::string twoColour = "# Written by kolvard-sample-dat: the two-coloured edition.\n";
     sampledat::writeTwoColour(outDir, twoColour);
     sampledat::writeTwoColourTypes(outDir, twoColour);
+    sampledat::writeTwoColourComposites(outDir, twoColour);
     sampledat::writeText(outDir / "twocolour.manifest", twoColour);
   } catch (const std::exception& e) {
     std::cerr << "kolvard-sample-dat: " << e.what() << "\n";

@@ -13,6 +13,7 @@
 #include "domain/value_tables.hpp"
 #include "domain/value_text.hpp"
 #include "domain/version.hpp"
+#include "screens/common/composite_picture_view.hpp"
 #include "screens/common/key_panel.hpp"
 #include "screens/common/line_editor.hpp"
 #include "screens/common/message_line.hpp"
@@ -27,7 +28,6 @@ namespace {
 constexpr double kPanelX = 421;    // the texts and key caps on the right
 constexpr double kCaptionX = 456;  // the key captions
 constexpr double kEditorOffset = 431;
-constexpr double kPictureRight = 419;  // the picture is cleared and drawn up to here
 
 constexpr KeyPanelItem kValueKey = {"V", kPanelX, 210, "Ny værdi", kCaptionX};
 constexpr KeyPanelItem kTypeKeys[] = {
@@ -168,44 +168,17 @@ void CompositeScreen::drawTypeName() {
            valueColourOf(s.edition(), s.value(), leadingNumber(s.printing())));
 }
 
-// Every drawn row of the picture area is cleared first, so a composite without a section (or
-// with fewer rows) leaves the area cleared; runs are clipped to the area.
 bool CompositeScreen::drawPicture() {
   const Selection& s = selection();
   const std::string name =
       compositeSectionName(s.edition(), s.value(), static_cast<char>(state_.set),
                            typeSet() ? 1 : state_.series, state_.composite);
-  const int zoom = screen_.zoom();
   const int colour = valueColourOf(s.edition(), s.value(), leadingNumber(s.printing()));
-  const std::string key = name + "@" + std::to_string(zoom) + "/" + std::to_string(colour);
+  const std::string key =
+      name + "@" + std::to_string(screen_.zoom()) + "/" + std::to_string(colour);
   if (key == drawnPicture_) return false;
   drawnPicture_ = key;
-  const SectionRef ref = name.empty() ? SectionRef{} : session_.data.findSection(name);
-  state_.found = ref.found();
-  const CompositePictureLayout layout = compositePictureLayout(s.edition(), zoom);
-  static const std::vector<PictureRow> kNoRows;
-  const std::vector<PictureRow>& rows =
-      state_.found ? screen_.pictures().get(session_.data.sectionBytes(ref), ref.start, layout.rows)
-                   : kNoRows;
-  const int right = static_cast<int>(kPictureRight * zoom / 2) + 1;  // exclusive
-  const int height = screen_.framebuffer().height();
-  int y = layout.top;
-  for (int r = 0; r < layout.rows; ++r) {
-    if (!pictureRowDrawn(r, zoom)) continue;
-    ++y;
-    if (y < 0) continue;
-    if (y >= height) break;
-    screen_.hspan(y, 0, right, colour::kWhite);
-    if (static_cast<std::size_t>(r) >= rows.size()) continue;
-    for (const auto& [a, b] : rows[static_cast<std::size_t>(r)].runs) {
-      const long long la = a, lb = b;
-      const long long x1 = zoom * la / 4 - layout.shift;
-      const long long x2 =
-          lb - la < 3 ? x1 + zoom * (lb - la) / 3 + 1 : zoom * lb / 4 - layout.shift + 1;
-      const long long from = std::max<long long>(x1, 0), to = std::min<long long>(x2, right);
-      if (to > from) screen_.hspan(y, static_cast<int>(from), static_cast<int>(to), colour);
-    }
-  }
+  state_.found = drawCompositePicture(session_, name, s.edition(), colour);
   return true;
 }
 

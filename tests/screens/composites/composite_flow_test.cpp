@@ -33,11 +33,11 @@ TEST(CompositeFlow, OpenedWithF7FromEveryScreen) {
   EXPECT_TRUE(has(readFile(dir / "5.json"), "\"screen\": \"front\""));
 }
 
-TEST(CompositeFlow, TwoColouredEditionWaitsForItsOwnScreen) {
+TEST(CompositeFlow, TwoColouredEditionHasItsOwnScreen) {
   ScratchDir dir;
   dir.addSampleData();
-  runHeadless(dir, "F7 state:" + (dir / "s.json").string());
-  EXPECT_TRUE(has(readFile(dir / "s.json"), "\"screen\": \"front\""));
+  runHeadless(dir, "T F7 state:" + (dir / "s.json").string());
+  EXPECT_TRUE(has(readFile(dir / "s.json"), "\"screen\": \"tc-composites\""));
 }
 
 }  // namespace
