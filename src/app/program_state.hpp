@@ -15,6 +15,7 @@
 #include "screens/sheets/sheets_state.hpp"
 #include "screens/twocolour/tc_composites_state.hpp"
 #include "screens/twocolour/tc_flaws_state.hpp"
+#include "screens/twocolour/tc_schemas_state.hpp"
 #include "screens/types/tc_types_state.hpp"
 #include "screens/types/types_state.hpp"
 
@@ -33,6 +34,7 @@ struct ProgramState : SharedState {
   TwoColourFlawsState tcFlaws;
   TcTypesState tcTypes;
   TwoColourCompositesState tcComposites;
+  TwoColourSchemasState tcSchemas;
 
   // The edition-level selector of the current edition (not kept in the settings file).
   std::string editionSelector() const { return editionLevelSelectorFor(edition()); }

@@ -72,6 +72,9 @@ void TwoColourPositionTable::applyRecord(const PrintingRecord& r, int& informati
     }
   } else if (first == 'R') {
     block_ = parseFrameBlockReference(record.substr(1, kPrintingNameLength));
+    blockLabel_ = std::string(withoutTrailingBlanks(record.substr(1, kPrintingNameLength)));
+  } else if (first == 'W') {
+    watermarkSide_ = record[1] == '1' ? 1 : record[1] == '2' ? 2 : 0;
   } else if (first == 'F') {
     layout_ = layoutOfDigit(record[1], layout_);
   } else if (first == 'X') {
@@ -89,12 +92,14 @@ void TwoColourPositionTable::applyRecord(const PrintingRecord& r, int& informati
 
 TwoColourLoad TwoColourPositionTable::load(const DataFile& file, const FrameData& frameData,
                                            std::string_view edition, std::string_view value,
-                                           std::string_view printing) {
+                                           std::string_view printing, int extraSteps) {
   TwoColourLoad result;
   ovals_.clear();
   frames_.clear();
   layout_ = SheetLayout::OnePane;  // as any sheet without a format record
   block_ = FrameBlockReference{};
+  blockLabel_.clear();
+  watermarkSide_ = 0;
 
   const SectionRef section = findPrintingSection(file, edition, value);
   result.sectionStatus = section.status;
@@ -106,7 +111,7 @@ TwoColourLoad TwoColourPositionTable::load(const DataFile& file, const FrameData
   int informationCount = 0;
   for (const PrintingRecord& r : records_) {
     if (r[0] == 'T') {
-      if (result.printingFound) break;
+      if (result.printingFound && extraSteps-- <= 0) break;
       if (textOf(r).substr(1, kPrintingNameLength) == wanted) result.printingFound = true;
       informationCount = 0;
       continue;
@@ -135,8 +140,8 @@ void fitPositionToLayout(SheetLayout layout, TwoColourPosition& position) {
 TwoColourLoad loadPositionTable(TwoColourPositionTable& table, const DataFile& file,
                                 const FrameData& frameData, std::string_view edition,
                                 std::string_view value, std::string_view printing,
-                                TwoColourPosition& position) {
-  const TwoColourLoad result = table.load(file, frameData, edition, value, printing);
+                                TwoColourPosition& position, int extraSteps) {
+  const TwoColourLoad result = table.load(file, frameData, edition, value, printing, extraSteps);
   if (result.sectionFound()) fitPositionToLayout(table.layout(), position);
   return result;
 }

@@ -39,8 +39,10 @@ class TwoColourPositionTable {
   // does not name gets every record of the section (printingFound false); a missing section
   // leaves blank rows. A section without a format record ("F") is one pane. The value section is
   // decoded once and kept for the following loads of the same value.
+  // `extraSteps` more printing blocks after the wanted one are applied as well (the schemas of
+  // a few printings show the sheet one step on).
   TwoColourLoad load(const DataFile& file, const FrameData& frameData, std::string_view edition,
-                     std::string_view value, std::string_view printing);
+                     std::string_view value, std::string_view printing, int extraSteps = 0);
 
   const TwoColourField& oval(int index) const { return ovals_[index]; }
   const TwoColourField& frame(int index) const { return frames_[index]; }
@@ -49,6 +51,11 @@ class TwoColourPositionTable {
   SheetLayout layout() const { return layout_; }
   // The frame block the printing named, trimmed ("27B" gives block "27" and layout 3).
   const FrameBlockReference& frameBlock() const { return block_; }
+  // The frame block reference as the printing names it, trailing blanks removed ("27B", "18").
+  const std::string& frameBlockLabel() const { return blockLabel_; }
+  // The side of the sheet the watermark lies on, from a "W" record (character 2 "1" or "2");
+  // 0 when the printings up to the wanted one name none.
+  int watermarkSide() const { return watermarkSide_; }
   // How often a value section has been decoded (each value once while it stays loaded).
   std::size_t sectionDecodes() const { return decodes_; }
 
@@ -60,6 +67,8 @@ class TwoColourPositionTable {
   TwoColourFields frames_;
   SheetLayout layout_ = SheetLayout::OnePane;
   FrameBlockReference block_;
+  std::string blockLabel_;
+  int watermarkSide_ = 0;
 
   // The decoded records of the value section last read, up to its end mark.
   const DataFile* decodedFile_ = nullptr;
@@ -77,6 +86,6 @@ void fitPositionToLayout(SheetLayout layout, TwoColourPosition& position);
 TwoColourLoad loadPositionTable(TwoColourPositionTable& table, const DataFile& file,
                                 const FrameData& frameData, std::string_view edition,
                                 std::string_view value, std::string_view printing,
-                                TwoColourPosition& position);
+                                TwoColourPosition& position, int extraSteps = 0);
 
 }  // namespace kolvard

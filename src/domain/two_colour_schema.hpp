@@ -62,13 +62,45 @@ struct FrameSchemaHeader {
 FrameSchemaHeader frameSchemaHeader(const DataFile& file, const TwoColourPositionTable& table,
                                     SchemaPane pane);
 
+// The setting label of a pane from the printing's frame block reference: "18" shown as "5",
+// the pane suffix ("A"/"B", or a block mark on the single pane) added, then the first grave
+// accent and the first block mark after the first character removed. Not yet shortened (see
+// shortenedSettingLabel).
+std::string frameSettingLabel(std::string_view blockLabel, SchemaPane pane);
+// The seven long labels the header shortens ("11B" grave "a" gives "11B", "44A" grave "1" "0"
+// gives "44A" grave "10"); others unchanged.
+std::string shortenedSettingLabel(std::string_view label);
+// The period of a frame setting from the first two characters of a stored frame flaw number:
+// "1", "2" or empty.
+std::string periodOfFrameFlaw(std::string_view storedFrameFlaw);
+// "Rammesetting" for a label value of 51 or more, else "Setting " + label, with
+// " (" + period + ". periode)" for a label starting "5" when the period is known.
+std::string frameSchemaTitle(std::string_view label, int labelValue, std::string_view period);
+
 // A pane with more than 50 inverted frames whose label does not start with "44" is turned.
 bool isTurnedPane(const TwoColourPositionTable& table, SchemaPane pane, std::string_view label);
+
+// The watermark mark of a pane: "vm " + right arrow on pane A with side 1 or pane B with side
+// 2, left arrow + " vm" the other way round; empty on the single pane or an unknown side.
+std::string schemaWatermarkMark(int watermarkSide, SchemaPane pane);
+
+// The names the schema prints are stored under: "#T" + value + printing + pane letter,
+// "#Set" + setting label (+ "-" + period for setting 5 with a known period), "#Kol" + value +
+// printing + pane letter.
+std::string ovalSchemaPrintTag(std::string_view value, std::string_view printing, SchemaPane pane);
+std::string frameSchemaPrintTag(const FrameSchemaHeader& header);
+std::string bothSchemasPrintTag(std::string_view value, std::string_view printing, SchemaPane pane);
 
 struct FullSheetLine {
   std::string text;
   int palette = 1;  // 1 known, 8 not known or a note
 };
+
+// The oval side's line for one stored pane text (the "I" line without its "I"): a leading "?"
+// dropped; a text with "Blok"/"blok" trimmed, its last three characters and a trailing ":"
+// dropped and " kendes" appended; "Helark:" gives "Helark kendes"; a "som tryk" text as it
+// is; anything else "(Helark kendes ikke)".
+FullSheetLine ovalFullSheetLineOf(std::string_view paneText);
 
 // The oval side's line from the value's "DAU" section for the printing and pane.
 FullSheetLine ovalFullSheetLine(const DataFile& file, std::string_view edition,

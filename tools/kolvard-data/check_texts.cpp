@@ -69,6 +69,8 @@ void checkPrintingCounts(CheckContext& context, const CheckedSection& section) {
 void checkWholeSheets(CheckContext& context, const CheckedSection& section) {
   if (section.ref.length() == 0) return;  // nothing known
   if (!wholeRecords(context, section, kWatermarkRecord, "record")) return;
+  // The two-coloured edition keys its records by frame setting and holds a text, no direction.
+  if (section.kind.edition == "T") return;
   endedByStar(context, section, kWatermarkRecord);
   const std::string_view text = textOf(context.file().sectionBytes(section.ref));
   for (std::size_t at = 0; at < text.size() && text[at] != '*'; at += kWatermarkRecord) {

@@ -111,6 +111,9 @@ void checkTwoColourValueData(CheckContext& context, const CheckedSection& sectio
       }
     } else if (isPosition(kind)) {
       checkPosition(context, section, record, at, valueKey, crossCheck);
+    } else if (kind == 'W') {
+      if (record[1] != '1' && record[1] != '2')
+        context.report(section.name, at, "the watermark side " + quoted(record) + " is not 1 or 2");
     } else if (kind != 'I' && kind != 'F' && kind != 'X') {
       context.report(section.name, at, "the record " + quoted(record) + " is of no known kind");
     }
