@@ -19,6 +19,7 @@ constexpr std::size_t kWholeSheetKey = 8;
 
 std::string frameSettingLabel(std::string_view blockLabel, SchemaPane pane) {
   std::string label(withoutTrailingBlanks(blockLabel));
+  if (label.empty()) return label;  // a printing without a frame block names no setting
   // "18" is how the second period of setting 5 is stored: "18", "18A", "18B" show as "5...".
   if (label.starts_with("18") && (label.size() == 2 || !isDigit(label[2]))) {
     label.replace(0, 2, "5");
@@ -31,12 +32,12 @@ std::string frameSettingLabel(std::string_view blockLabel, SchemaPane pane) {
   } else if (last != 'B') {
     label += 'B';
   }
-  // The first grave accent and the first block mark after the first character go (a block
-  // mark of a one-pane label is never shown).
-  for (const char c : {kGrave, kBlockMark}) {
-    const auto at = label.find(c, 1);
-    if (at != std::string::npos) label.erase(at, 1);
-  }
+  // A grave accent right after the first character goes ("4`4A" is setting 44A); the later
+  // ones stay for the shortened forms ("44A`1`0"). The first block mark after the first
+  // character goes too: a block mark of a one-pane label is never shown.
+  if (label.size() > 1 && label[1] == kGrave) label.erase(1, 1);
+  const auto mark = label.find(kBlockMark, 1);
+  if (mark != std::string::npos) label.erase(mark, 1);
   return label;
 }
 

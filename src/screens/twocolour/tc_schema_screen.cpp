@@ -129,7 +129,8 @@ void TwoColourSchemaScreen::drawKeyPanel() {
 }
 
 void TwoColourSchemaScreen::drawInformationPanel() {
-  drawFlawInformationPanel(screen_, session_.data, selection(), false);
+  // The key panel reaches down to y 415: the short edition text keeps below it.
+  drawFlawInformationPanel(screen_, session_.data, selection(), true);
 }
 
 void TwoColourSchemaScreen::draw() {
