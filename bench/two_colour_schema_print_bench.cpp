@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "bench_session.hpp"
 #include "data/data_file.hpp"
 #include "domain/frame_data.hpp"
 #include "domain/two_colour_printings.hpp"
@@ -27,8 +28,7 @@ constexpr const char* kValue = "4s";
 constexpr const char* kPrinting = "1";
 
 const DataFile& data() {
-  static const DataFile file = DataFile::open(KOLVARD_SAMPLE_DATA).value();
-  return file;
+  return benchSampleData();
 }
 
 double peakResidentMegabytes() {
@@ -109,6 +109,36 @@ void BM_SchemaPageEncoding(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_SchemaPageEncoding)->Unit(benchmark::kMillisecond);
+
+// Writing the page's bytes through the scratch file and renaming it.
+void BM_SchemaPageFileWrite(benchmark::State& bench) {
+  const std::vector<std::uint8_t> bytes(kSchemaBitmapSize, 0xff);
+  const fs::path dir =
+      fs::temp_directory_path() / ("kolvard-bench-write-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  for (auto _ : bench) {
+    if (!writeFileReplacing(dir, "#Kol4s1A.BMP", bytes).ok) bench.SkipWithError("not written");
+  }
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_SchemaPageFileWrite)->Unit(benchmark::kMillisecond);
+
+// The export without a window: no message band, no progress figure.
+void BM_TwoColourCombinedSchemaExportHeadless(benchmark::State& bench) {
+  Fixture f;
+  const fs::path dir =
+      fs::temp_directory_path() / ("kolvard-bench-tc-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  for (auto _ : bench) {
+    const TwoColourSchemaPage page = f.page();
+    ExportProgress progress(nullptr);
+    const TwoColourSchemaExport result = exportTwoColourSchema(
+        f.screen, data(), page, SchemaPrintKind::Both, dir, progress, "07. 03. 2016");
+    if (!result.ok) bench.SkipWithError(result.error.c_str());
+  }
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_TwoColourCombinedSchemaExportHeadless)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kolvard

@@ -1,6 +1,8 @@
 #include "print/two_colour_schema_print.hpp"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "data/data_file.hpp"
 #include "domain/value_text.hpp"
@@ -172,9 +174,12 @@ TwoColourSchemaExport exportTwoColourSchema(Screen& screen, const DataFile& file
                                             ExportProgress& progress, const std::string& date) {
   TwoColourSchemaExport result;
   result.fileName = schemaFileName(twoColourSchemaTag(page, kind));
-  auto raster = std::make_unique<PageRaster>();
+  // The page and its file bytes stay allocated from one print to the next: filling 8 MB of
+  // fresh memory costs more than drawing the page.
+  static const auto raster = std::make_unique<PageRaster>();
+  static std::vector<std::uint8_t> bytes;
   drawTwoColourSchemaPage(screen, *raster, file, page, kind, progress, date);
-  const auto bytes = encodeSchemaBitmap(*raster, [&progress] { progress.step(); });
+  encodeSchemaBitmapInto(*raster, bytes, [&progress] { progress.step(); });
   const FileWriteResult written = writeFileReplacing(directory, result.fileName, bytes);
   progress.step();
   result.ok = written.ok;
