@@ -14,6 +14,7 @@
 #include "screens/register/register_state.hpp"
 #include "screens/sheets/sheets_state.hpp"
 #include "screens/twocolour/tc_flaws_state.hpp"
+#include "screens/twocolour/tc_schemas_state.hpp"
 #include "screens/types/types_state.hpp"
 
 namespace kolvard {
@@ -29,6 +30,7 @@ struct ProgramState : SharedState {
   CompositesState composites;
   TypesState types;
   TwoColourFlawsState tcFlaws;
+  TwoColourSchemasState tcSchemas;
 
   // The edition-level selector of the current edition (not kept in the settings file).
   std::string editionSelector() const { return editionLevelSelectorFor(edition()); }

@@ -8,6 +8,7 @@
 #include "screens/register/register_screen.hpp"
 #include "screens/sheets/sheet_screen.hpp"
 #include "screens/twocolour/tc_flaw_screen.hpp"
+#include "screens/twocolour/tc_schema_screen.hpp"
 #include "screens/twocolour/two_colour_dump.hpp"
 #include "screens/types/type_screen.hpp"
 
@@ -53,6 +54,9 @@ constexpr ScreenRow kScreens[] = {
      }},
     {ScreenCode::Sheets, Editions::OneColoured, "sheets", make<SheetScreen, &ProgramState::sheets>,
      [](JsonObject& d, const ProgramState& s) { writeSheetsDump(d, s.sheets, s.selection); }},
+    {ScreenCode::Sheets, Editions::TwoColoured, "tc-schemas",
+     make<TwoColourSchemaScreen, &ProgramState::tcSchemas>,
+     [](JsonObject& d, const ProgramState& s) { writeTwoColourSchemasDump(d, s.tcSchemas); }},
     {ScreenCode::Composites, Editions::OneColoured, "composites",
      make<CompositeScreen, &ProgramState::composites>,
      [](JsonObject& d, const ProgramState& s) { writeCompositesDump(d, s.composites); }},

@@ -63,8 +63,9 @@ FrameSchemaHeader frameSchemaHeader(const DataFile& file, const TwoColourPositio
                                     SchemaPane pane);
 
 // The setting label of a pane from the printing's frame block reference: "18" shown as "5",
-// the pane suffix ("A"/"B", or a block mark on the single pane) and a grave accent or block
-// mark right after the first character removed. Not yet shortened (see shortenedSettingLabel).
+// the pane suffix ("A"/"B", or a block mark on the single pane) added, then the first grave
+// accent and the first block mark after the first character removed. Not yet shortened (see
+// shortenedSettingLabel).
 std::string frameSettingLabel(std::string_view blockLabel, SchemaPane pane);
 // The seven long labels the header shortens ("11B" grave "a" gives "11B", "44A" grave "1" "0"
 // gives "44A" grave "10"); others unchanged.

@@ -31,8 +31,12 @@ std::string frameSettingLabel(std::string_view blockLabel, SchemaPane pane) {
   } else if (last != 'B') {
     label += 'B';
   }
-  if (label.size() > 1 && label[1] == kGrave) label.erase(1, 1);
-  if (label.size() > 1 && label[1] == kBlockMark) label.erase(1, 1);
+  // The first grave accent and the first block mark after the first character go (a block
+  // mark of a one-pane label is never shown).
+  for (const char c : {kGrave, kBlockMark}) {
+    const auto at = label.find(c, 1);
+    if (at != std::string::npos) label.erase(at, 1);
+  }
   return label;
 }
 

@@ -63,10 +63,11 @@ TEST(TwoColourSchema, SettingLabels) {
     SchemaPane pane;
     std::string label;
   } cases[] = {
-      {"18", SchemaPane::A, "5A"},           {"18B", SchemaPane::B, "5B"},
+      {"18", SchemaPane::A, "5A"},        {"18B", SchemaPane::B, "5B"},
       {"18", SchemaPane::Single, "5"},  // the block mark right after the first character goes
-      {"27", SchemaPane::Single, cp("27■")}, {"27B", SchemaPane::Single, "27B"},
-      {"180", SchemaPane::A, "180A"},        {"4`4A", SchemaPane::A, "44A"},
+      {"27", SchemaPane::Single, "27"},   {"44A`1`0", SchemaPane::A, "44A1`0"},
+      {"27B", SchemaPane::Single, "27B"}, {"180", SchemaPane::A, "180A"},
+      {"4`4A", SchemaPane::A, "44A"},
   };
   for (const Case& c : cases) EXPECT_EQ(frameSettingLabel(c.block, c.pane), c.label) << c.block;
   const std::vector<std::pair<std::string, std::string>> shortened = {

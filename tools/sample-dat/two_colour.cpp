@@ -7,6 +7,7 @@
 #include "sample-dat/output.hpp"
 #include "sample-dat/two_colour_frames.hpp"
 #include "sample-dat/two_colour_pictures.hpp"
+#include "sample-dat/two_colour_schemas.hpp"
 #include "sample-dat/two_colour_values.hpp"
 
 namespace sampledat {
@@ -45,7 +46,8 @@ std::string atLeastTwo(std::string type) {
 
 void writeTwoColour(const fs::path& outDir, std::string& manifest) {
   const tc::FramePlan frames = tc::planFrames();
-  const std::vector<tc::ValuePlan> values = tc::planValues(frames);
+  std::vector<tc::ValuePlan> values = tc::planValues(frames);
+  tc::addSchemaSheets(outDir, values, manifest);
 
   writeText(outDir / "TRAMDAT.txt", lines(frames.records));
   manifest += "inverted TRAMDAT  TRAMDAT.txt  length=18\n";
