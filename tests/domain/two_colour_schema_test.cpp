@@ -65,7 +65,7 @@ TEST(TwoColourSchema, SettingLabels) {
   } cases[] = {
       {"18", SchemaPane::A, "5A"},        {"18B", SchemaPane::B, "5B"},
       {"18", SchemaPane::Single, "5"},  // the block mark right after the first character goes
-      {"27", SchemaPane::Single, "27"},   {"44A`1`0", SchemaPane::A, "44A1`0"},
+      {"27", SchemaPane::Single, "27"},   {"44A`1`0", SchemaPane::Single, "44A1`0"},
       {"27B", SchemaPane::Single, "27B"}, {"180", SchemaPane::A, "180A"},
       {"4`4A", SchemaPane::A, "44A"},
   };

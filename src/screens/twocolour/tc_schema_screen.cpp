@@ -117,9 +117,7 @@ void TwoColourSchemaScreen::drawFullSheetLines() {
 }
 
 void TwoColourSchemaScreen::drawKeyPanel() {
-  for (const KeyPanelItem& item : kKeys) {
-    eraseBox(screen_, item.x - 1, item.y - 10, item.textX + 110, item.y + 3);
-  }
+  // Only the pane key changes; the information panel's first line reaches up to the last row.
   eraseBox(screen_, 205, 360, 330, 373);
   ::kolvard::drawKeyPanel(screen_, kKeys);
   drawText(screen_, "Pg Up    Pg Dn", 14, 400, Font::C, kFromLeft, 0, 1, 1);
