@@ -190,7 +190,7 @@ TEST(FrontPage, ScreensNotBuiltYetLeadBackToTheFrontPage) {
   dir.addSampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const HeadlessResult r =
-      runHeadless(dir, "x shot:" + a("1.png") + " F3 F5 F6 F7 F8 Enter F4 x shot:" + a("2.png") +
+      runHeadless(dir, "x shot:" + a("1.png") + " F3 F6 F7 F8 F4 x shot:" + a("2.png") +
                            " state:" + a("s.json"));
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(shot(dir, "1.png"), shot(dir, "2.png"));

@@ -51,12 +51,12 @@ TEST(SheetScreen, EnterOnTheFrontPageOpensTheSheet) {
   EXPECT_TRUE(has(readFile(dir / "2.json"), "\"screen\": \"sheets\""));
   EXPECT_TRUE(has(readFile(dir / "3.json"), "\"screen\": \"register\""));
 
-  // The two-coloured edition has a schema screen of its own: for now the front page stays.
+  // The two-coloured edition has a schema screen of its own.
   ScratchDir two;
   two.addSampleData();
   const auto t = runHeadless(two, "T Enter state:" + (two / "t.json").string());
   ASSERT_EQ(t.status, 0);
-  EXPECT_TRUE(has(readFile(two / "t.json"), "\"screen\": \"front\""));
+  EXPECT_TRUE(has(readFile(two / "t.json"), "\"screen\": \"tc-schemas\""));
 }
 
 TEST(SheetScreen, CaptionsAndWatermarks) {
