@@ -11,12 +11,15 @@
 #include "domain/sheet_knowledge.hpp"
 #include "domain/sheet_schema.hpp"
 #include "domain/sheet_walk.hpp"
+#include "domain/two_colour_printings.hpp"
+#include "domain/two_colour_schema.hpp"
 #include "domain/value_tables.hpp"
 #include "domain/value_text.hpp"
 #include "print/export_session.hpp"
 #include "print/series_print.hpp"
 #include "print/sheet_grid.hpp"
 #include "print/sheet_schema_print.hpp"
+#include "print/two_colour_schema_print.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -174,6 +177,62 @@ int exportSeries(const std::vector<std::string>& args, const std::filesystem::pa
   return 0;
 }
 
+// The two-coloured schemas: "oval", "frame" or "both" of edition "T".
+int exportTwoColourSchema(const std::vector<std::string>& args,
+                          const std::filesystem::path& dataFile, std::ostream& out,
+                          std::ostream& err) {
+  if (args.size() < 5 || args.size() > 6) {
+    return usage(err, args[0] + " needs EDITION VALUE PRINTING PANE");
+  }
+  const SchemaPrintKind kind = args[0] == "oval"    ? SchemaPrintKind::Oval
+                               : args[0] == "frame" ? SchemaPrintKind::Frame
+                                                    : SchemaPrintKind::Both;
+  const std::string& edition = args[1];
+  if (edition != "T") return usage(err, args[0] + " is a schema of edition T");
+  const std::string value = checkedValue(edition, args[2], err);
+  if (value.empty()) return 2;
+  const std::string& paneArg = args[4];
+  if (paneArg != "A" && paneArg != "B") return usage(err, "PANE is A or B");
+  Opened opened;
+  if (!openData(dataFile, opened, err)) return 1;
+  const DataFile& data = *opened.data;
+
+  const std::string printing(trimmed(utf8ToCp865(args[3])));
+  const FrameData frames(data, data.findSection("TRAMDAT"));
+  TwoColourPositionTable table;
+  const TwoColourLoad load =
+      table.load(data, frames, edition, value, printingBlockName(value, printing),
+                 needsExtraLoadStep(value, printing) ? 1 : 0);
+  if (!load.printingFound) {
+    err << "kolvard export: " << args[2] << " of edition T has no printing " << args[3] << "\n";
+    return 2;
+  }
+  const bool single =
+      isSinglePanePrinting(value, printing) || table.layout() != SheetLayout::TwoPanes;
+  if (single && paneArg == "B") {
+    err << "kolvard export: the sheet of " << args[2] << " printing " << args[3]
+        << " has one pane (A)\n";
+    return 2;
+  }
+  const SchemaPane pane = single           ? SchemaPane::Single
+                          : paneArg == "B" ? SchemaPane::B
+                                           : SchemaPane::A;
+  const std::string caption = editionTitle(edition, isIcelandOvalValue(value) ? 1 : 0, "");
+  const TwoColourSchemaPage page =
+      makeTwoColourSchemaPage(data, table, value, printing, caption, pane);
+  const std::filesystem::path directory = args.size() == 6 ? args[5] : ".";
+  ExportProgress progress(nullptr);
+  const TwoColourSchemaExport result =
+      exportTwoColourSchema(*opened.screen, data, page, kind, directory, progress, todayDateText());
+  if (!result.ok) {
+    err << "kolvard export: " << cp865ToUtf8(exportFailureText(result.fileName, result.error))
+        << "\n";
+    return 1;
+  }
+  out << cp865ToUtf8(result.fileName) << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int runExportCommand(const std::vector<std::string>& args, const std::filesystem::path& dataFile,
@@ -181,6 +240,9 @@ int runExportCommand(const std::vector<std::string>& args, const std::filesystem
   if (args.empty()) return usage(err, "say what to export");
   if (args[0] == "sheet") return exportSheet(args, dataFile, out, err);
   if (args[0] == "series") return exportSeries(args, dataFile, out, err);
+  if (args[0] == "oval" || args[0] == "frame" || args[0] == "both") {
+    return exportTwoColourSchema(args, dataFile, out, err);
+  }
   return usage(err, "unknown export " + args[0]);
 }
 

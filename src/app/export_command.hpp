@@ -3,6 +3,7 @@
 //
 //   kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR]
 //   kolvard export series EDITION VALUE SERIES [OUTDIR]
+//   kolvard export oval|frame|both T VALUE PRINTING PANE [OUTDIR]
 #pragma once
 
 #include <filesystem>
@@ -14,7 +15,8 @@ namespace kolvard {
 
 inline constexpr const char* kExportUsage =
     "  kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR]\n"
-    "  kolvard export series EDITION VALUE SERIES [OUTDIR]\n";
+    "  kolvard export series EDITION VALUE SERIES [OUTDIR]\n"
+    "  kolvard export oval|frame|both T VALUE PRINTING PANE [OUTDIR]\n";
 
 // `args` are the words after "export" (UTF-8). The names of the files written go to `out`,
 // one a line; errors to `err`. Returns 0 when every file was written, 1 when the data file

@@ -1,5 +1,6 @@
 #include "print/schema_bitmap.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -84,14 +85,23 @@ std::vector<std::uint8_t> schemaBitmapHeader(int height) {
 std::vector<std::uint8_t> encodeSchemaBitmap(const PageRaster& raster,
                                              const std::function<void()>& progress,
                                              int progressRows) {
-  std::vector<std::uint8_t> out = schemaBitmapHeader(kPictureRows);
-  out.resize(static_cast<std::size_t>(kSchemaBitmapSize), 0xFF);
+  std::vector<std::uint8_t> out;
+  encodeSchemaBitmapInto(raster, out, progress, progressRows);
+  return out;
+}
+
+void encodeSchemaBitmapInto(const PageRaster& raster, std::vector<std::uint8_t>& out,
+                            const std::function<void()>& progress, int progressRows) {
+  const std::vector<std::uint8_t> header = schemaBitmapHeader(kPictureRows);
+  out.resize(static_cast<std::size_t>(kSchemaBitmapSize));
+  std::copy(header.begin(), header.end(), out.begin());
   std::uint8_t* at = out.data() + kBitmapHeaderBytes;
   constexpr int kPictureBytes = kPictureWidth / 8;  // 582
   int rowsDone = 0;
-  // Bottom row first; the margin bytes are already white.
+  // Bottom row first, each behind its white margin.
   for (int y = kPictureRows; y >= 1; --y) {
     const std::span<const std::uint8_t> row = raster.packedRow(y);
+    std::fill(at, at + kBitmapMarginBytes, std::uint8_t{0xFF});
     std::uint8_t* dest = at + kBitmapMarginBytes;
     for (int b = 0; b < kPictureBytes; ++b) {
       dest[b] = static_cast<std::uint8_t>(~row[static_cast<std::size_t>(b)]);  // ink is bit 0
@@ -100,7 +110,6 @@ std::vector<std::uint8_t> encodeSchemaBitmap(const PageRaster& raster,
     ++rowsDone;
     if (progress && progressRows > 0 && rowsDone % progressRows == 0) progress();
   }
-  return out;
 }
 
 FileWriteResult writeFileReplacing(const fs::path& directory, std::string_view fileName,

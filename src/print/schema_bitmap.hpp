@@ -30,6 +30,10 @@ std::vector<std::uint8_t> schemaBitmapHeader(int height = 6610);
 std::vector<std::uint8_t> encodeSchemaBitmap(const PageRaster& raster,
                                              const std::function<void()>& progress = {},
                                              int progressRows = 76);
+// The same into `out`, whose storage is kept when it is large enough: a caller printing page
+// after page spares the allocation of each page's 3.9 MB.
+void encodeSchemaBitmapInto(const PageRaster& raster, std::vector<std::uint8_t>& out,
+                            const std::function<void()>& progress = {}, int progressRows = 76);
 
 struct FileWriteResult {
   bool ok = false;

@@ -90,11 +90,11 @@ KeyResult TwoColourSchemaScreen::act(const KeyString& rawKey) {
     selection().setPrintingInfo(!selection().printingInfo());
     drawInformationPanel();
   } else if (isExtended(key, scan::kF9)) {
-    printSchemas(SchemaPrintKind::Oval);
+    return printSchemas(SchemaPrintKind::Oval);
   } else if (isExtended(key, scan::kF10)) {
-    printSchemas(SchemaPrintKind::Frame);
+    return printSchemas(SchemaPrintKind::Frame);
   } else if (isExtended(key, scan::kF11) || isExtended(key, scan::kShiftF4)) {
-    printSchemas(SchemaPrintKind::Both);
+    return printSchemas(SchemaPrintKind::Both);
   } else if (showInformationFor(session_, key)) {
     screen_.clear();
     drawInformationPanel();

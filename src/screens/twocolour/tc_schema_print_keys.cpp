@@ -1,11 +1,50 @@
-// The schema prints of the two-coloured schema screen.
+// The schema prints of the two-coloured schema screen: F9 the oval schema, F10 the frame
+// schema, F11 (or Shift+F4) both on one page, with the message band and progress figure of
+// the other prints, then "Tryk en tast for at fortsætte" and the key after it.
+#include "print/export_session.hpp"
+#include "print/sheet_grid.hpp"
+#include "print/two_colour_schema_print.hpp"
+#include "screens/common/screen_keys.hpp"
 #include "screens/twocolour/tc_schema_screen.hpp"
+#include "ui/key_string.hpp"
 
 namespace kolvard {
 
-// filled in by the print keys
-void TwoColourSchemaScreen::printSchemas(SchemaPrintKind) {
-  session_.display.beep();
+KeyResult TwoColourSchemaScreen::printSchemas(SchemaPrintKind which) {
+  const Selection& s = selection();
+  // The page shows what the screen shows.
+  TwoColourSchemaPage page;
+  page.value = s.value();
+  page.printing = s.printing();
+  page.caption = session_.state.caption;
+  page.pane = pane_;
+  page.oval = ovals_;
+  page.frame = frames_;
+  page.header = header_;
+  page.ovalLine = ovalLine_;
+  page.frameLine = frameLine_;
+
+  const std::string tag = twoColourSchemaTag(page, which);
+  showExportMessages(&screen_, ExportKind::SheetSchema, tag, 1, session_.outputDirectory);
+  session_.display.present();
+  ExportProgress progress(&screen_);
+  const TwoColourSchemaExport result = exportTwoColourSchema(
+      screen_, session_.data, page, which, session_.outputDirectory, progress, todayDateText());
+  schemas_.lastPrint.clear();
+  if (result.ok) {
+    schemas_.lastPrint.push_back(result.fileName);
+  } else {
+    showExportFailure(&screen_, exportFailureText(result.fileName, result.error));
+    session_.display.beep();
+  }
+  showContinuePrompt(screen_);
+  const KeyString key = upperKey(session_.display.waitKey());
+  if (isExtended(key, scan::kF6) || isExtended(key, scan::kF7) || isExtended(key, scan::kF8)) {
+    return leavingKey(key);
+  }
+  clearExportBand(screen_);
+  drawKeyPanel();
+  return kStay;
 }
 
 }  // namespace kolvard

@@ -7,13 +7,12 @@
 #include <string>
 
 #include "domain/two_colour_schema.hpp"
+#include "print/two_colour_schema_print.hpp"
 #include "screens/common/screen_page.hpp"
 #include "screens/common/session.hpp"
 #include "screens/twocolour/tc_schemas_state.hpp"
 
 namespace kolvard {
-
-enum class SchemaPrintKind { Oval, Frame, Both };
 
 class TwoColourSchemaScreen final : public ScreenPage {
  public:
@@ -43,7 +42,7 @@ class TwoColourSchemaScreen final : public ScreenPage {
   void printingEntry();
   void stepPrinting(bool next);
   // The F9, F10 and F11 prints (tc_schema_print_keys.cpp).
-  void printSchemas(SchemaPrintKind which);
+  KeyResult printSchemas(SchemaPrintKind which);
 
   Session& session_;
   TwoColourSchemasState& schemas_;

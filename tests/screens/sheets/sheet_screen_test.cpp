@@ -17,6 +17,7 @@
 #include "print/sheet_schema_print.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/page_view.hpp"
 #include "ui/png_image.hpp"
 #include "ui/screen.hpp"
 
@@ -25,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::readFile;
+using test::reducedView;
 using test::runHeadless;
 using test::ScratchDir;
 
@@ -252,23 +254,6 @@ TEST(ExportCommand, SeriesPagesMatchTheFlawScreensPrint) {
     EXPECT_TRUE(has(names, name + "\n"));
     EXPECT_EQ(fileBytes(entry.path()), fileBytes(dir / name)) << name;
   }
-}
-
-// The page reduced eight times in each direction: each pixel is grey by the ink it covers.
-Framebuffer reducedView(const PageRaster& raster) {
-  constexpr int kStep = 8;
-  Framebuffer view(kRasterWidth / kStep, kPictureRows / kStep);
-  for (int y = 0; y < view.height(); ++y) {
-    for (int x = 0; x < view.width(); ++x) {
-      int ink = 0;
-      for (int dy = 0; dy < kStep; ++dy) {
-        for (int dx = 0; dx < kStep; ++dx) ink += raster.ink(x * kStep + dx, 1 + y * kStep + dy);
-      }
-      const auto level = static_cast<std::uint32_t>(255 - ink * 255 / (kStep * kStep));
-      view.set(x, y, level << 16 | level << 8 | level);
-    }
-  }
-  return view;
 }
 
 TEST(SheetSchemaPrintGolden, WholePage) {
