@@ -46,6 +46,7 @@ void BM_SheetSchemaExport(benchmark::State& bench) {
   screen.setUpFonts();
   const fs::path dir = scratchDirectory();
   const std::string value = cp("5ø");
+  PagePrintBuffers buffers;  // kept between prints, as the program keeps them
   for (auto _ : bench) {
     // V 5ø printing 1, pane A: every cell holds a cliché with a record and a picture.
     const SheetOfPrinting sheet = readSheetOfPrinting(data, "V", value, "1");
@@ -62,7 +63,7 @@ void BM_SheetSchemaExport(benchmark::State& bench) {
     showExportMessages(&screen, ExportKind::SheetSchema, sheetSchemaTag(page), 1, dir);
     ExportProgress progress(&screen);
     const SchemaExportResult result =
-        exportSheetSchema(screen, data, page, dir, progress, "07. 03. 2016");
+        exportSheetSchema(screen, data, page, dir, progress, "07. 03. 2016", buffers);
     if (!result.ok) bench.SkipWithError(result.error.c_str());
   }
   bench.counters["peakRSS_MB"] = peakResidentMegabytes();

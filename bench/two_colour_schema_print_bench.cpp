@@ -74,13 +74,14 @@ void BM_TwoColourCombinedSchemaExport(benchmark::State& bench) {
   const fs::path dir =
       fs::temp_directory_path() / ("kolvard-bench-tc-" + std::to_string(::getpid()));
   fs::create_directories(dir);
+  PagePrintBuffers buffers;  // kept between prints, as the program keeps them
   for (auto _ : bench) {
     const TwoColourSchemaPage page = f.page();
     showExportMessages(&f.screen, ExportKind::SheetSchema,
                        twoColourSchemaTag(page, SchemaPrintKind::Both), 1, dir);
     ExportProgress progress(&f.screen);
     const TwoColourSchemaExport result = exportTwoColourSchema(
-        f.screen, data(), page, SchemaPrintKind::Both, dir, progress, "07. 03. 2016");
+        f.screen, data(), page, SchemaPrintKind::Both, dir, progress, "07. 03. 2016", buffers);
     if (!result.ok) bench.SkipWithError(result.error.c_str());
   }
   bench.counters["peakRSS_MB"] = peakResidentMegabytes();
@@ -146,11 +147,12 @@ void BM_TwoColourCombinedSchemaExportHeadless(benchmark::State& bench) {
   const fs::path dir =
       fs::temp_directory_path() / ("kolvard-bench-tc-" + std::to_string(::getpid()));
   fs::create_directories(dir);
+  PagePrintBuffers buffers;  // kept between prints, as the program keeps them
   for (auto _ : bench) {
     const TwoColourSchemaPage page = f.page();
     ExportProgress progress(nullptr);
     const TwoColourSchemaExport result = exportTwoColourSchema(
-        f.screen, data(), page, SchemaPrintKind::Both, dir, progress, "07. 03. 2016");
+        f.screen, data(), page, SchemaPrintKind::Both, dir, progress, "07. 03. 2016", buffers);
     if (!result.ok) bench.SkipWithError(result.error.c_str());
   }
   fs::remove_all(dir);

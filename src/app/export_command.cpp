@@ -121,8 +121,9 @@ int exportSheet(const std::vector<std::string>& args, const std::filesystem::pat
   page.group = sheet.format.group;
   const std::filesystem::path directory = args.size() == 6 ? args[5] : ".";
   ExportProgress progress(nullptr);
+  PagePrintBuffers buffers;
   const SchemaExportResult result =
-      exportSheetSchema(*opened.screen, data, page, directory, progress, todayDateText());
+      exportSheetSchema(*opened.screen, data, page, directory, progress, todayDateText(), buffers);
   if (!result.ok) {
     err << "kolvard export: " << cp865ToUtf8(exportFailureText(result.fileName, result.error))
         << "\n";
@@ -222,8 +223,9 @@ int exportTwoColourSchema(const std::vector<std::string>& args,
       makeTwoColourSchemaPage(data, table, value, printing, caption, pane);
   const std::filesystem::path directory = args.size() == 6 ? args[5] : ".";
   ExportProgress progress(nullptr);
-  const TwoColourSchemaExport result =
-      exportTwoColourSchema(*opened.screen, data, page, kind, directory, progress, todayDateText());
+  PagePrintBuffers buffers;
+  const TwoColourSchemaExport result = exportTwoColourSchema(
+      *opened.screen, data, page, kind, directory, progress, todayDateText(), buffers);
   if (!result.ok) {
     err << "kolvard export: " << cp865ToUtf8(exportFailureText(result.fileName, result.error))
         << "\n";

@@ -1,7 +1,6 @@
 #include "print/sheet_schema_print.hpp"
 
 #include <algorithm>
-#include <memory>
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
@@ -140,12 +139,14 @@ void drawSheetSchemaPage(Screen& screen, PageRaster& raster, const DataFile& fil
 SchemaExportResult exportSheetSchema(Screen& screen, const DataFile& file,
                                      const SheetSchemaPage& page,
                                      const std::filesystem::path& directory,
-                                     ExportProgress& progress, const std::string& date) {
+                                     ExportProgress& progress, const std::string& date,
+                                     PagePrintBuffers& buffers) {
   SchemaExportResult result;
   result.fileName = schemaFileName(sheetSchemaTag(page));
-  auto raster = std::make_unique<PageRaster>();
-  drawSheetSchemaPage(screen, *raster, file, page, progress, date);
-  const auto bytes = encodeSchemaBitmap(*raster, [&progress] { progress.step(); });
+  PageRaster& raster = buffers.raster();
+  std::vector<std::uint8_t>& bytes = buffers.bytes();
+  drawSheetSchemaPage(screen, raster, file, page, progress, date);
+  encodeSchemaBitmapInto(raster, bytes, [&progress] { progress.step(); });
   const FileWriteResult written = writeFileReplacing(directory, result.fileName, bytes);
   progress.step();
   result.ok = written.ok;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "domain/printing_record_reader.hpp"
+#include "print/page_print_buffers.hpp"
 
 namespace kolvard {
 
@@ -48,6 +49,7 @@ struct SchemaExportResult {
 SchemaExportResult exportSheetSchema(Screen& screen, const DataFile& file,
                                      const SheetSchemaPage& page,
                                      const std::filesystem::path& directory,
-                                     ExportProgress& progress, const std::string& date);
+                                     ExportProgress& progress, const std::string& date,
+                                     PagePrintBuffers& buffers);
 
 }  // namespace kolvard

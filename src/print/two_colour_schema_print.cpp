@@ -1,7 +1,6 @@
 #include "print/two_colour_schema_print.hpp"
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "data/data_file.hpp"
@@ -171,15 +170,14 @@ void drawTwoColourSchemaPage(Screen& screen, PageRaster& raster, const DataFile&
 TwoColourSchemaExport exportTwoColourSchema(Screen& screen, const DataFile& file,
                                             const TwoColourSchemaPage& page, SchemaPrintKind kind,
                                             const std::filesystem::path& directory,
-                                            ExportProgress& progress, const std::string& date) {
+                                            ExportProgress& progress, const std::string& date,
+                                            PagePrintBuffers& buffers) {
   TwoColourSchemaExport result;
   result.fileName = schemaFileName(twoColourSchemaTag(page, kind));
-  // The page and its file bytes stay allocated from one print to the next: filling 8 MB of
-  // fresh memory costs more than drawing the page.
-  static const auto raster = std::make_unique<PageRaster>();
-  static std::vector<std::uint8_t> bytes;
-  drawTwoColourSchemaPage(screen, *raster, file, page, kind, progress, date);
-  encodeSchemaBitmapInto(*raster, bytes, [&progress] { progress.step(); });
+  PageRaster& raster = buffers.raster();
+  std::vector<std::uint8_t>& bytes = buffers.bytes();
+  drawTwoColourSchemaPage(screen, raster, file, page, kind, progress, date);
+  encodeSchemaBitmapInto(raster, bytes, [&progress] { progress.step(); });
   const FileWriteResult written = writeFileReplacing(directory, result.fileName, bytes);
   progress.step();
   result.ok = written.ok;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "domain/two_colour_schema.hpp"
+#include "print/page_print_buffers.hpp"
 
 namespace kolvard {
 
@@ -59,6 +60,7 @@ struct TwoColourSchemaExport {
 TwoColourSchemaExport exportTwoColourSchema(Screen& screen, const DataFile& file,
                                             const TwoColourSchemaPage& page, SchemaPrintKind kind,
                                             const std::filesystem::path& directory,
-                                            ExportProgress& progress, const std::string& date);
+                                            ExportProgress& progress, const std::string& date,
+                                            PagePrintBuffers& buffers);
 
 }  // namespace kolvard

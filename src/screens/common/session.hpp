@@ -13,6 +13,7 @@
 #include "domain/frame_data.hpp"
 #include "domain/frame_settings.hpp"
 #include "domain/two_colour_positions.hpp"
+#include "print/page_print_buffers.hpp"
 #include "screens/common/message_line.hpp"
 #include "screens/common/screen_page.hpp"
 #include "screens/common/selection.hpp"
@@ -77,6 +78,7 @@ struct Session {
   Display& display;
   SettingsStore& settings;
   std::filesystem::path outputDirectory{"."};  // where printed schemas go
+  PagePrintBuffers printBuffers{};             // the printed page, kept between prints
 
   Screen& screen() { return display.screen(); }
 };

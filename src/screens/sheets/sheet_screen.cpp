@@ -219,8 +219,9 @@ KeyResult SheetScreen::print(bool rightPane) {
   showExportMessages(&screen_, ExportKind::SheetSchema, tag, 1, session_.outputDirectory);
   session_.display.present();
   ExportProgress progress(&screen_);
-  const SchemaExportResult result = exportSheetSchema(
-      screen_, session_.data, page, session_.outputDirectory, progress, todayDateText());
+  const SchemaExportResult result =
+      exportSheetSchema(screen_, session_.data, page, session_.outputDirectory, progress,
+                        todayDateText(), session_.printBuffers);
   sheets_.files.clear();
   sheets_.printError.clear();
   if (result.ok) {

@@ -28,8 +28,9 @@ KeyResult TwoColourSchemaScreen::printSchemas(SchemaPrintKind which) {
   showExportMessages(&screen_, ExportKind::SheetSchema, tag, 1, session_.outputDirectory);
   session_.display.present();
   ExportProgress progress(&screen_);
-  const TwoColourSchemaExport result = exportTwoColourSchema(
-      screen_, session_.data, page, which, session_.outputDirectory, progress, todayDateText());
+  const TwoColourSchemaExport result =
+      exportTwoColourSchema(screen_, session_.data, page, which, session_.outputDirectory, progress,
+                            todayDateText(), session_.printBuffers);
   schemas_.lastPrint.clear();
   if (result.ok) {
     schemas_.lastPrint.push_back(result.fileName);
