@@ -9,6 +9,7 @@
 #include "data/data_file.hpp"
 #include "domain/cliche_record.hpp"
 #include "print/page_raster.hpp"
+#include "print/page_text.hpp"
 #include "ui/line_walk.hpp"
 #include "ui/screen.hpp"
 
@@ -176,22 +177,6 @@ void drawItems(Screen& screen, PageRaster& raster, const ItemPlace& at,
     }
   }
 }
-
-// Restores the screen's raster sink when drawing ends.
-class SinkScope {
- public:
-  SinkScope(Screen& screen, RasterSink* sink, RasterSink* previous)
-      : screen_(screen), previous_(previous) {
-    screen_.setRasterSink(sink);
-  }
-  ~SinkScope() { screen_.setRasterSink(previous_); }
-  SinkScope(const SinkScope&) = delete;
-  SinkScope& operator=(const SinkScope&) = delete;
-
- private:
-  Screen& screen_;
-  RasterSink* previous_;
-};
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "domain/value_text.hpp"
 #include "print/export_session.hpp"
 #include "print/page_raster.hpp"
+#include "print/page_text.hpp"
 #include "print/raster_cliche.hpp"
 #include "print/schema_bitmap.hpp"
 #include "print/sheet_grid.hpp"
@@ -20,13 +21,7 @@
 namespace kolvard {
 namespace {
 
-constexpr int kPageColour = -2;
 constexpr int kColumnPitch = 459;
-
-void pageText(Screen& screen, const std::string& text, double x, double y, Font font, int mode,
-              double spacing, double spaceWidth) {
-  screen.drawGlyphText(text, x, y, GlyphStyle{font, mode, spacing, spaceWidth, kPageColour});
-}
 
 // The label under a cliché: the plain number for the plate editions, series "." number
 // where the value has several series.

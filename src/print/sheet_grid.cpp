@@ -7,6 +7,7 @@
 #include "data/cp865.hpp"
 #include "domain/version.hpp"
 #include "print/page_raster.hpp"
+#include "print/page_text.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -45,7 +46,6 @@ constexpr int kFooterPage120Spacing = 7;
 constexpr int kFooterPage120Space = 20;
 constexpr int kFooterPage200Spacing = 10;
 constexpr int kFooterPage200Space = 34;
-constexpr int kPageColour = -2;  // raster output, 512-byte glyph records
 
 GlyphStyle page120(int mode) {
   return GlyphStyle{Font::Page120, mode, kFooterPage120Spacing, kFooterPage120Space, kPageColour};

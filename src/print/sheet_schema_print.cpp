@@ -9,6 +9,7 @@
 #include "domain/sheet_schema.hpp"
 #include "print/export_session.hpp"
 #include "print/page_raster.hpp"
+#include "print/page_text.hpp"
 #include "print/position_mark.hpp"
 #include "print/raster_cliche.hpp"
 #include "print/schema_bitmap.hpp"
@@ -18,7 +19,6 @@
 namespace kolvard {
 namespace {
 
-constexpr int kPageColour = -2;
 constexpr int kCellWidth = 458;
 constexpr int kCellHeight = 610;
 constexpr int kHatchBand = 14;  // the hatched edge of a cell flagged as uncertain
@@ -56,25 +56,6 @@ void drawCellOutline(PageRaster& raster, int c, int r) {
     raster.vline(right - t, top, bottom);
   }
 }
-
-void pageText(Screen& screen, const std::string& text, double x, double y, Font font, int mode,
-              double spacing, double spaceWidth) {
-  screen.drawGlyphText(text, x, y, GlyphStyle{font, mode, spacing, spaceWidth, kPageColour});
-}
-
-// Keeps the screen's raster sink for the length of a drawing.
-class SinkScope {
- public:
-  SinkScope(Screen& screen, PageRaster& raster) : screen_(screen) {
-    screen_.setRasterSink(&raster);
-  }
-  ~SinkScope() { screen_.setRasterSink(nullptr); }
-  SinkScope(const SinkScope&) = delete;
-  SinkScope& operator=(const SinkScope&) = delete;
-
- private:
-  Screen& screen_;
-};
 
 }  // namespace
 

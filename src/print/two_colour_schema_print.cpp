@@ -7,6 +7,7 @@
 #include "domain/value_text.hpp"
 #include "print/export_session.hpp"
 #include "print/page_raster.hpp"
+#include "print/page_text.hpp"
 #include "print/printing_order_print.hpp"
 #include "print/raster_cliche.hpp"
 #include "print/schema_bitmap.hpp"
@@ -16,30 +17,11 @@
 namespace kolvard {
 namespace {
 
-constexpr int kPageColour = -2;
 constexpr int kFramedShift = 42;     // line 1 of a position whose frame kind is not blank
 constexpr int kFrameGridDrop = 534;  // the frame grid of a combined page, below the oval one
 constexpr int kOvalLine1Rise = 5;    // the oval lines of a combined page move up
 constexpr int kOvalLine2Rise = 13;
 constexpr int kPictureYOffset = 210;  // as the sheet schema's cell pictures
-
-void pageText(Screen& screen, const std::string& text, double x, double y, Font font, int mode,
-              double spacing, double spaceWidth) {
-  screen.drawGlyphText(text, x, y, GlyphStyle{font, mode, spacing, spaceWidth, kPageColour});
-}
-
-class SinkScope {
- public:
-  SinkScope(Screen& screen, PageRaster& raster) : screen_(screen) {
-    screen_.setRasterSink(&raster);
-  }
-  ~SinkScope() { screen_.setRasterSink(nullptr); }
-  SinkScope(const SinkScope&) = delete;
-  SinkScope& operator=(const SinkScope&) = delete;
-
- private:
-  Screen& screen_;
-};
 
 bool isFramePrint(SchemaPrintKind kind) {
   return kind == SchemaPrintKind::Frame;

@@ -1,5 +1,6 @@
 #include "screens/common/screen_keys.hpp"
 
+#include "print/export_session.hpp"
 #include "screens/common/session.hpp"
 #include "ui/info_viewer.hpp"
 
@@ -23,6 +24,17 @@ bool showInformationFor(Session& session, const KeyString& key) {
                   general ? sections.generalInfo : sections.editionInfo,
                   general ? ViewerMode::General : ViewerMode::Edition, session.state.viewer);
   return true;
+}
+
+KeyResult keyAfterPrint(Session& session) {
+  Screen& screen = session.screen();
+  showContinuePrompt(screen);
+  const KeyString key = upperKey(session.display.waitKey());
+  if (isExtended(key, scan::kF6) || isExtended(key, scan::kF7) || isExtended(key, scan::kF8)) {
+    return leavingKey(key);
+  }
+  clearExportBand(screen);
+  return kStay;
 }
 
 }  // namespace kolvard

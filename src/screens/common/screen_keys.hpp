@@ -17,4 +17,9 @@ KeyResult leavingKey(const KeyString& key);
 // which puts the screen back as it was. False for any other key.
 bool showInformationFor(Session& session, const KeyString& key);
 
+// The key after a printed page: "Tryk en tast for at fortsætte", then F6, F7 and F8 leave for
+// their screens; any other key clears the message band and stays (the caller redraws its key
+// panel).
+KeyResult keyAfterPrint(Session& session);
+
 }  // namespace kolvard

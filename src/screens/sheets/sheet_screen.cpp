@@ -231,14 +231,9 @@ KeyResult SheetScreen::print(bool rightPane) {
     showExportFailure(&screen_, exportFailureText(result.fileName, result.error));
     session_.display.beep();
   }
-  showContinuePrompt(screen_);
-  const KeyString key = upperKey(session_.display.waitKey());
-  if (isExtended(key, scan::kF6) || isExtended(key, scan::kF7) || isExtended(key, scan::kF8)) {
-    return leavingKey(key);
-  }
-  clearExportBand(screen_);
-  drawMenu();
-  return kStay;
+  const KeyResult next = keyAfterPrint(session_);
+  if (!next) drawMenu();
+  return next;
 }
 
 KeyResult SheetScreen::handleKey(const KeyString& rawKey) {

@@ -38,14 +38,9 @@ KeyResult TwoColourSchemaScreen::printSchemas(SchemaPrintKind which) {
     showExportFailure(&screen_, exportFailureText(result.fileName, result.error));
     session_.display.beep();
   }
-  showContinuePrompt(screen_);
-  const KeyString key = upperKey(session_.display.waitKey());
-  if (isExtended(key, scan::kF6) || isExtended(key, scan::kF7) || isExtended(key, scan::kF8)) {
-    return leavingKey(key);
-  }
-  clearExportBand(screen_);
-  drawKeyPanel();
-  return kStay;
+  const KeyResult next = keyAfterPrint(session_);
+  if (!next) drawKeyPanel();
+  return next;
 }
 
 }  // namespace kolvard
