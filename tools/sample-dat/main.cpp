@@ -42,8 +42,8 @@
 #include "sample-dat/composites.hpp"
 #include "sample-dat/output.hpp"
 #include "sample-dat/two_colour.hpp"
-#include "sample-dat/two_colour_types.hpp"
 #include "sample-dat/two_colour_composites.hpp"
+#include "sample-dat/two_colour_types.hpp"
 #include "sample-dat/types.hpp"
 #include "sample-dat/watermark.hpp"
 
