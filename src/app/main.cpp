@@ -27,6 +27,7 @@ constexpr const char* kUsage =
     "                                    run without a window, keys from a script\n"
     "       kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR]\n"
     "       kolvard export series EDITION VALUE SERIES [OUTDIR]\n"
+    "       kolvard export oval|frame|both T VALUE PRINTING PANE [OUTDIR]\n"
     "                                    write printed schemas as BMP files (into the\n"
     "                                    current directory unless OUTDIR is given)\n"
     "       kolvard --version | --help\n"
