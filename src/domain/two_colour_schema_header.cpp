@@ -85,6 +85,15 @@ FrameSchemaHeader frameSchemaHeader(const DataFile& file, const TwoColourPositio
                                     SchemaPane pane) {
   FrameSchemaHeader header;
   header.period = periodOfFrameFlaw(table.frame(pane == SchemaPane::B ? 101 : 1).flawNumber());
+  if (header.period.empty()) {
+    // Position 1 without a frame flaw number: the frame block's stored setting code tells the
+    // period ("18" is setting 5 in its second period). Without it the frame prints of both
+    // periods of setting 5 would be written under one name.
+    const std::string_view block = table.frameBlockLabel();
+    std::size_t digits = 0;
+    while (digits < block.size() && isDigit(block[digits])) ++digits;
+    header.period = periodOfFrameFlaw(std::string(block.substr(0, digits)) + ".");
+  }
   const std::string label = frameSettingLabel(table.frameBlockLabel(), pane);
   header.labelValue = !label.empty() && isDigit(label.front()) ? leadingNumber(label) : 0;
   header.description = frameSettingDescription(file, "T", header.labelValue);

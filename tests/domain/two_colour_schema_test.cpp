@@ -102,6 +102,17 @@ TEST(TwoColourSchema, HeaderOfAPaneAndItsTitle) {
   table.load(file, frames, "T", "4s", "1", 1);
   EXPECT_EQ(table.frameBlockLabel(), "53");
   EXPECT_EQ(frameSchemaTitle("12A", 12, "1"), "Setting 12A");
+
+  // Position 1 without a frame flaw number: the block's stored code gives the period.
+  const DataFile bare = test::DataBuilder()
+                            .add("T4SDAT", datSection({"T1", "F2", "R18", "T2", "R5"}))
+                            .add("TRAMDAT", datSection({"E5", "E18"}))
+                            .file();
+  const FrameData bareFrames(bare, bare.findSection("TRAMDAT"));
+  for (const auto& [printing, tag] : {std::pair{"1", "#Set5A-2"}, std::pair{"2", "#Set5A-1"}}) {
+    table.load(bare, bareFrames, "T", "4s", printing);
+    EXPECT_EQ(frameSchemaPrintTag(frameSchemaHeader(bare, table, SchemaPane::A)), tag) << printing;
+  }
 }
 
 TEST(TwoColourSchema, GridsAndTurnedPanes) {

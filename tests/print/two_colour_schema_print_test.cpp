@@ -68,7 +68,8 @@ TEST(TwoColourSchemaExport, FileNames) {
   const Case cases[] = {
       {{"oval", "T", "4s", "1", "B", dir}, "#T4s1B.BMP\n"},
       {{"both", "T", "4s", "1", "A", dir}, "#Kol4s1A.BMP\n"},
-      {{"frame", "T", "4s", "1", "A", dir}, "#Set5A.BMP\n"},
+      // Setting 5 in its first period: position 1 has no frame flaw, the block tells.
+      {{"frame", "T", "4s", "1", "A", dir}, "#Set5A-1.BMP\n"},
       // Setting 5 in its second period.
       {{"frame", "T", "4s", "7", "A", dir}, "#Set5A-2.BMP\n"},
       // A single-pane printing: no pane letter, the first "ø" written "o".
