@@ -37,8 +37,9 @@ const std::vector<Run>& runs() {
 // stamp-sized picture.
 Bitmap ovalInset() {
   Bitmap b(kWidth, 733);
-  ring(b, 60, 44, 50, 38, 3);
-  crown(b, 60, 44);
+  // Small enough to stay inside the column's free band above the key panel at every zoom.
+  ring(b, 64, 38, 60, 34, 3);
+  crown(b, 64, 49);
   return b;
 }
 
