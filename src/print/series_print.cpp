@@ -107,6 +107,67 @@ SeriesLayout layOutSeries(const DataFile& file, const SeriesPrintRequest& reques
   return layout;
 }
 
+void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                    const SeriesPrintRequest& request, const SeriesLayout& layout, int page,
+                    ExportProgress& progress, const std::string& date) {
+  const SeriesKind& kind = seriesKindOf(request.edition);
+  const std::string heading = valueText(request.value) + request.caption;
+  const std::string seriesText = " " + std::to_string(printedSeries(request, kind));
+  raster.clear();
+  SinkScope scope(screen, raster);
+  drawSeriesPageFooter(screen, heading, seriesText, date);
+  progress.step();
+  int rowTop = -1;
+  for (std::size_t next = 0; next < layout.cells.size(); ++next) {
+    const SeriesCell& cell = layout.cells[next];
+    if (cell.page != page) continue;
+    const int c = cell.column;
+    RasterClicheCell where;
+    where.key = cell.key;
+    where.column = c;
+    where.row = 0;
+    where.xOffset = 8;
+    where.yOffset = cell.rowTop;
+    const RasterCliche drawn = drawRasterCliche(screen, raster, file, where);
+    screen.setRasterSink(&raster);
+    if (cell.rowTop != rowTop) {
+      rowTop = cell.rowTop;
+      progress.step();
+    }
+    const int x = kColumnPitch * c;
+    pageText(screen, cell.label, x - 223, cell.rowTop + 548, Font::Page150, kCentred, 8, 16);
+    const std::string stamp(withoutTrailingBlanks(drawn.stampNumber));
+    if (!stamp.empty()) {
+      pageText(screen, std::string(kind.stampLabel) + stamp, x - 223, cell.rowTop + 628,
+               Font::Page150, kCentred, 8, 16);
+    }
+    if (drawn.found) {
+      const auto lines = linesOf(request, kind, drawn.occurrences, cell.running);
+      int y = cell.rowTop + 707;
+      for (const OccurrenceLine& line : lines) {
+        pageText(screen, completedValuePrinting(line.valuePrinting), x - 436, y, Font::Page120,
+                 kFromLeft, 7, 14);
+        if (line.positionLabel.find('/') != std::string::npos) {
+          pageText(screen, line.positionLabel, x - 153, y, Font::Page120, kCentred, 7, 14);
+        } else {
+          pageText(screen, line.pane, x - 108, y, Font::Page120, kFromLeft, 7, 14);
+          pageText(screen, line.positionLabel, x - 86, y, Font::Page120, kFromLeft, 7, 14);
+        }
+        y += kSeriesOccurrencePitch;
+      }
+    }
+    // A short frame line between this cliché and the next one of the row.
+    const bool nextInRow = next + 1 < layout.cells.size() &&
+                           layout.cells[next + 1].rowTop == cell.rowTop &&
+                           layout.cells[next + 1].page == page;
+    if (nextInRow) {
+      for (int t = 0; t < 3; ++t) {
+        raster.vline(x + 4 + t, cell.rowTop + 20, cell.rowTop + 560);
+      }
+    }
+  }
+}
+
 SeriesPrintResult printSeries(Screen& screen, Screen* messages, const DataFile& file,
                               const SeriesPrintRequest& request,
                               const std::filesystem::path& directory, ExportProgress& progress,
@@ -120,69 +181,14 @@ SeriesPrintResult printSeries(Screen& screen, Screen* messages, const DataFile& 
   }
   const SeriesKind& kind = seriesKindOf(request.edition);
   auto raster = std::make_unique<PageRaster>();
-  const std::string heading = valueText(request.value) + request.caption;
   const int series = printedSeries(request, kind);
-  const std::string seriesText = " " + std::to_string(series);
-  std::size_t next = 0;
   for (int page = 1; page <= layout.pages; ++page) {
     const std::string tag = seriesPageTag(request.edition, request.value, series, page);
     const std::string fileName = schemaFileName(tag);
     showExportMessages(messages, ExportKind::Series, tag, layout.pages, directory);
     if (present != nullptr) present(presentContext);
     progress.restart();
-    raster->clear();
-    screen.setRasterSink(raster.get());
-    drawSeriesPageFooter(screen, heading, seriesText, date);
-    progress.step();
-    int rowTop = -1;
-    for (; next < layout.cells.size() && layout.cells[next].page == page; ++next) {
-      const SeriesCell& cell = layout.cells[next];
-      const int c = cell.column;
-      RasterClicheCell where;
-      where.key = cell.key;
-      where.column = c;
-      where.row = 0;
-      where.xOffset = 8;
-      where.yOffset = cell.rowTop;
-      const RasterCliche drawn = drawRasterCliche(screen, *raster, file, where);
-      screen.setRasterSink(raster.get());
-      if (cell.rowTop != rowTop) {
-        rowTop = cell.rowTop;
-        progress.step();
-      }
-      const int x = kColumnPitch * c;
-      pageText(screen, cell.label, x - 223, cell.rowTop + 548, Font::Page150, kCentred, 8, 16);
-      const std::string stamp(withoutTrailingBlanks(drawn.stampNumber));
-      if (!stamp.empty()) {
-        pageText(screen, std::string(kind.stampLabel) + stamp, x - 223, cell.rowTop + 628,
-                 Font::Page150, kCentred, 8, 16);
-      }
-      if (drawn.found) {
-        const auto lines = linesOf(request, kind, drawn.occurrences, cell.running);
-        int y = cell.rowTop + 707;
-        for (const OccurrenceLine& line : lines) {
-          pageText(screen, completedValuePrinting(line.valuePrinting), x - 436, y, Font::Page120,
-                   kFromLeft, 7, 14);
-          if (line.positionLabel.find('/') != std::string::npos) {
-            pageText(screen, line.positionLabel, x - 153, y, Font::Page120, kCentred, 7, 14);
-          } else {
-            pageText(screen, line.pane, x - 108, y, Font::Page120, kFromLeft, 7, 14);
-            pageText(screen, line.positionLabel, x - 86, y, Font::Page120, kFromLeft, 7, 14);
-          }
-          y += kSeriesOccurrencePitch;
-        }
-      }
-      // A short frame line between this cliché and the next one of the row.
-      const bool nextInRow = next + 1 < layout.cells.size() &&
-                             layout.cells[next + 1].rowTop == cell.rowTop &&
-                             layout.cells[next + 1].page == page;
-      if (nextInRow) {
-        for (int t = 0; t < 3; ++t) {
-          raster->vline(x + 4 + t, cell.rowTop + 20, cell.rowTop + 560);
-        }
-      }
-    }
-    screen.setRasterSink(nullptr);
+    drawSeriesPage(screen, *raster, file, request, layout, page, progress, date);
     const auto bytes = encodeSchemaBitmap(*raster, [&progress] { progress.step(); });
     const FileWriteResult written = writeFileReplacing(directory, fileName, bytes);
     if (!written.ok) {
@@ -195,6 +201,10 @@ SeriesPrintResult printSeries(Screen& screen, Screen* messages, const DataFile& 
   progress.complete();
   result.ok = true;
   return result;
+}
+
+int seriesPrintNumber(const SeriesPrintRequest& request) {
+  return printedSeries(request, seriesKindOf(request.edition));
 }
 
 }  // namespace kolvard

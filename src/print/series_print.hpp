@@ -15,6 +15,7 @@ namespace kolvard {
 
 class DataFile;
 class ExportProgress;
+class PageRaster;
 class Screen;
 
 inline constexpr int kSeriesFirstRowTop = 180;
@@ -63,6 +64,14 @@ struct SeriesLayout {
 // Rows of ten, each 760 dots plus 60 for every occurrence line of its longest list; a row
 // that would end below 6620 dots starts a new page.
 SeriesLayout layOutSeries(const DataFile& file, const SeriesPrintRequest& request);
+
+// Draws page `page` (1..layout.pages) of the laid-out series into the raster, which it clears.
+void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                    const SeriesPrintRequest& request, const SeriesLayout& layout, int page,
+                    ExportProgress& progress, const std::string& date);
+
+// The series number the pages name: an oval series 0 is its value's one series, series 1.
+int seriesPrintNumber(const SeriesPrintRequest& request);
 
 struct SeriesPrintResult {
   bool ok = false;
