@@ -144,6 +144,7 @@ SeriesPrintResult printSeries(Screen& screen, Screen* messages, const DataFile& 
       where.row = 0;
       where.xOffset = 8;
       where.yOffset = cell.rowTop;
+      where.textBottom = cell.rowTop + 500;  // the description stays above the "C. n" label
       const RasterCliche drawn = drawRasterCliche(screen, *raster, file, where);
       screen.setRasterSink(raster.get());
       if (cell.rowTop != rowTop) {
