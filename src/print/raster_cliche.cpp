@@ -166,7 +166,9 @@ void drawEdgeMark(PageRaster& raster, const ItemPlace& at, const ClicheEdgeMark&
 constexpr Font kItemFont = Font::Page090;
 constexpr double kItemSpacing = 0;  // the glyphs carry their own side bearings
 constexpr double kItemSpaceWidth = 7;
-constexpr int kWidthSlack = 4;  // a glyph's ink may reach a little past its advance
+constexpr int kWidthSlack = 4;
+constexpr int kPageGlyphRecord = 512;  // the record size of the page fonts' glyphs  // a glyph's
+                                       // ink may reach a little past its advance
 
 // Draws one text into the recorder, moves what it drew inside the box, and hands it on.
 template <typename Draw>
@@ -192,17 +194,14 @@ void drawInsideBox(Screen& screen, RecordingSink& recorder, CellSink& out, const
 }
 
 // The rows the item font takes above and below its baseline, from its tallest and deepest
-// letters.
-CellLineMetrics itemLineMetrics(Screen& screen, RecordingSink& recorder, const GlyphStyle& style) {
-  recorder.clear();
-  RasterSink* previous = screen.rasterSink();
-  screen.setRasterSink(&recorder);
-  screen.drawGlyphText(cp("ÅØÉbdfhklgjpqy|"), 0, 0, style);
-  screen.setRasterSink(previous);
+// letters (read from the glyph records: nothing is drawn).
+CellLineMetrics itemLineMetrics(Screen& screen) {
   CellLineMetrics metrics;
-  for (const auto& point : recorder.points()) {
-    metrics.ascent = std::max(metrics.ascent, -point.second);
-    metrics.descent = std::max(metrics.descent, point.second);
+  const FontRef font = screen.fontRef(kItemFont);
+  for (const char c : cp("ÅØÉbdfhklgjpqy|")) {
+    const Glyph& g = screen.glyphs().glyph(font, kPageGlyphRecord, static_cast<std::uint8_t>(c));
+    metrics.ascent = std::max(metrics.ascent, g.ascent - 1);
+    metrics.descent = std::max(metrics.descent, g.rows - g.ascent);
   }
   metrics.step = static_cast<int>(std::lround(26 * kScale));  // 13 virtual units
   return metrics;
@@ -216,7 +215,7 @@ void drawItems(Screen& screen, PageRaster& raster, const ItemPlace& at, CellSink
   // Placed labels and description lines as the flaw screen has them for the panel at x 230
   // with label base 61, converted from virtual units to picture units (× 2).
   constexpr double kPanelX = 230, kLabelBase = 61;
-  RecordingSink recorder;
+  static thread_local RecordingSink recorder;  // kept, so its buffer is allocated once
   for (const ClichePlacedLabel& label : parsed.labels) {
     const int mode = label.kind == 'h'   ? kFromLeft
                      : label.kind == 'v' ? kToRight
@@ -244,7 +243,7 @@ void drawItems(Screen& screen, PageRaster& raster, const ItemPlace& at, CellSink
   const auto measure = [&](std::string_view text) {
     return static_cast<int>(std::ceil(screen.glyphTextAdvance(text, style))) + kWidthSlack;
   };
-  const CellLineMetrics metrics = itemLineMetrics(screen, recorder, style);
+  const CellLineMetrics metrics = itemLineMetrics(screen);
   for (const CellLinePiece& piece : layOutCellLines(wishes, box, metrics, measure, taken)) {
     drawInsideBox(screen, recorder, out, box,
                   [&] { screen.drawGlyphText(piece.text, piece.left, piece.baseline, style); });
