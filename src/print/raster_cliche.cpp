@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <utility>
+#include <vector>
 
+#include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "domain/cliche_record.hpp"
+#include "print/cell_text_layout.hpp"
 #include "print/page_raster.hpp"
 #include "print/page_text.hpp"
 #include "ui/line_walk.hpp"
@@ -43,18 +47,43 @@ CellSpan cellSpan(int column, int row, int yOffset) {
   return CellSpan{left, left + kCellWidth - 1, firstRow - 80, firstRow - 80 + kCellHeight - 1};
 }
 
-// Glyph text of the description items, kept inside the cell.
+// Glyph pixels of the description items, kept inside the cell's text box; the pixels it has
+// to drop are counted, so that a page can tell when an item did not fit.
 class CellSink : public RasterSink {
  public:
-  CellSink(PageRaster& raster, const CellSpan& span) : raster_(raster), span_(span) {}
+  CellSink(PageRaster& raster, const CellTextBox& box) : raster_(raster), box_(box) {}
   void plotGlyphPixel(int x, int y) override {
-    if (span_.contains(x, y)) raster_.plotGlyphPixel(x, y);
+    if (x >= box_.left && x <= box_.right && y >= box_.top && y <= box_.bottom) {
+      raster_.plotGlyphPixel(x, y);
+    } else {
+      ++dropped_;
+    }
   }
+  int dropped() const { return dropped_; }
 
  private:
   PageRaster& raster_;
-  CellSpan span_;
+  CellTextBox box_;
+  int dropped_ = 0;
 };
+
+// Glyph pixels held back, so that a text's drawn extent is known exactly before it is placed.
+class RecordingSink : public RasterSink {
+ public:
+  void plotGlyphPixel(int x, int y) override { points_.emplace_back(x, y); }
+  void clear() { points_.clear(); }
+  const std::vector<std::pair<int, int>>& points() const { return points_; }
+
+ private:
+  std::vector<std::pair<int, int>> points_;
+};
+
+// The shift that brings [low, high] inside [from, to]; one too long starts at `from`.
+int shiftInto(int low, int high, int from, int to) {
+  if (high > to) return std::max(to - high, from - low);
+  if (low < from) return from - low;
+  return 0;
+}
 
 // The picture-unit scale of the page: 19 raster pixels for 14 picture units.
 constexpr double kScale = 19.0 / 14.0;
@@ -137,15 +166,56 @@ void drawEdgeMark(PageRaster& raster, const ItemPlace& at, const ClicheEdgeMark&
 constexpr Font kItemFont = Font::Page090;
 constexpr double kItemSpacing = 0;  // the glyphs carry their own side bearings
 constexpr double kItemSpaceWidth = 7;
+constexpr int kWidthSlack = 4;
+constexpr int kPageGlyphRecord = 512;  // the record size of the page fonts' glyphs  // a glyph's
+                                       // ink may reach a little past its advance
 
-void drawItems(Screen& screen, PageRaster& raster, const ItemPlace& at,
-               std::string_view description) {
+// Draws one text into the recorder, moves what it drew inside the box, and hands it on.
+template <typename Draw>
+void drawInsideBox(Screen& screen, RecordingSink& recorder, CellSink& out, const CellTextBox& box,
+                   Draw draw) {
+  recorder.clear();
+  screen.setRasterSink(&recorder);
+  draw();
+  screen.setRasterSink(&out);
+  const auto& points = recorder.points();
+  if (points.empty()) return;
+  int left = points.front().first, right = left;
+  int top = points.front().second, bottom = top;
+  for (const auto& [x, y] : points) {
+    left = std::min(left, x);
+    right = std::max(right, x);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y);
+  }
+  const int dx = shiftInto(left, right, box.left, box.right);
+  const int dy = shiftInto(top, bottom, box.top, box.bottom);
+  for (const auto& [x, y] : points) out.plotGlyphPixel(x + dx, y + dy);
+}
+
+// The rows the item font takes above and below its baseline, from its tallest and deepest
+// letters (read from the glyph records: nothing is drawn).
+CellLineMetrics itemLineMetrics(Screen& screen) {
+  CellLineMetrics metrics;
+  const FontRef font = screen.fontRef(kItemFont);
+  for (const char c : cp("ÅØÉbdfhklgjpqy|")) {
+    const Glyph& g = screen.glyphs().glyph(font, kPageGlyphRecord, static_cast<std::uint8_t>(c));
+    metrics.ascent = std::max(metrics.ascent, g.ascent - 1);
+    metrics.descent = std::max(metrics.descent, g.rows - g.ascent);
+  }
+  metrics.step = static_cast<int>(std::lround(26 * kScale));  // 13 virtual units
+  return metrics;
+}
+
+void drawItems(Screen& screen, PageRaster& raster, const ItemPlace& at, CellSink& out,
+               const CellTextBox& box, std::string_view description, std::vector<int>& taken) {
   const ClicheDescription parsed = parseClicheDescription(description);
   for (const ClicheEdgeMark& mark : parsed.marks) drawEdgeMark(raster, at, mark);
 
   // Placed labels and description lines as the flaw screen has them for the panel at x 230
   // with label base 61, converted from virtual units to picture units (× 2).
   constexpr double kPanelX = 230, kLabelBase = 61;
+  static thread_local RecordingSink recorder;  // kept, so its buffer is allocated once
   for (const ClichePlacedLabel& label : parsed.labels) {
     const int mode = label.kind == 'h'   ? kFromLeft
                      : label.kind == 'v' ? kToRight
@@ -153,29 +223,44 @@ void drawItems(Screen& screen, PageRaster& raster, const ItemPlace& at,
                                          : kVerticalDown;
     const double vx = std::clamp(std::round((kPanelX - 4) + 1.79 * label.x), -2000.0, 2000.0);
     const double vy = std::clamp(std::round(kLabelBase + 2.05 * label.y), -2000.0, 2000.0);
-    screen.drawGlyphText(label.text, at.x(2 * vx), at.y(2 * vy),
-                         GlyphStyle{kItemFont, mode, kItemSpacing, kItemSpaceWidth, -2});
+    drawInsideBox(screen, recorder, out, box, [&] {
+      screen.drawGlyphText(label.text, at.x(2 * vx), at.y(2 * vy),
+                           GlyphStyle{kItemFont, mode, kItemSpacing, kItemSpaceWidth, -2});
+    });
   }
+
+  const GlyphStyle style{kItemFont, kFromLeft, kItemSpacing, kItemSpaceWidth, -2};
+  std::vector<CellLineWish> wishes;
   for (int d = 1; d <= 9; ++d) {
     const std::string& line = parsed.lines[static_cast<std::size_t>(d)];
     if (line.empty()) continue;
     const ClicheLinePlace place = clicheDescriptionLinePlace(line, d, kPanelX, kLabelBase);
-    const GlyphStyle style{kItemFont, kCentred, kItemSpacing, kItemSpaceWidth, -2};
-    // The page's letters are wider against the cell than the screen's against the panel:
-    // a line that fits the cell is moved in from its edge rather than cut, and one too long
-    // for it starts at the cell's left so that only its end is lost.
-    int x = at.x(2 * place.x);
-    const int half = static_cast<int>(std::lround(screen.glyphTextAdvance(place.text, style) / 2));
-    const int minX = at.span.left + 4 + half, maxX = at.span.right - 4 - half;
-    const int y = at.y(2 * place.y);
-    if (minX <= maxX) {
-      screen.drawGlyphText(place.text, std::clamp(x, minX, maxX), y, style);
-    } else {
-      GlyphStyle fromLeft = style;
-      fromLeft.mode = kFromLeft;
-      screen.drawGlyphText(place.text, at.span.left + 4, y, fromLeft);
-    }
+    wishes.push_back(CellLineWish{place.text, at.x(2 * place.x), at.y(2 * place.y)});
   }
+  if (wishes.empty()) return;
+  // The page's letters are wider against the cell than the screen's against the panel: a
+  // line too long for the cell goes on over the next line places.
+  const auto measure = [&](std::string_view text) {
+    return static_cast<int>(std::ceil(screen.glyphTextAdvance(text, style))) + kWidthSlack;
+  };
+  const CellLineMetrics metrics = itemLineMetrics(screen);
+  for (const CellLinePiece& piece : layOutCellLines(wishes, box, metrics, measure, taken)) {
+    drawInsideBox(screen, recorder, out, box,
+                  [&] { screen.drawGlyphText(piece.text, piece.left, piece.baseline, style); });
+  }
+}
+
+// The cell's text box: inside the grid lines with a small margin, below the cell's type and
+// cliché texts, down to the caller's bottom or the cell's own.
+CellTextBox textBox(const RasterClicheCell& cell) {
+  const long long left = static_cast<long long>(kCellWidth) * cell.column - 446 + cell.xOffset;
+  const long long first = static_cast<long long>(kCellHeight) * cell.row + cell.yOffset;
+  CellTextBox box;
+  box.left = clampToInt(left);
+  box.right = clampToInt(left + 440);
+  box.top = clampToInt(first - 14);
+  box.bottom = cell.textBottom != 0 ? cell.textBottom : clampToInt(first + 522);
+  return box;
 }
 
 }  // namespace
@@ -241,7 +326,7 @@ bool drawRasterClichePicture(PageRaster& raster, const DataFile& file, std::stri
 }
 
 RasterCliche drawRasterCliche(Screen& screen, PageRaster& raster, const DataFile& file,
-                              const RasterClicheCell& cell) {
+                              const RasterClicheCell& cell, std::vector<int>& taken) {
   RasterCliche out;
   ClicheRecord record = readClicheRecord(file, cell.key);
   // A record without picture data counts only when it has a description to show.
@@ -268,10 +353,18 @@ RasterCliche drawRasterCliche(Screen& screen, PageRaster& raster, const DataFile
   place.span = cellSpan(cell.column, cell.row, cell.yOffset);
   place.baseX = static_cast<double>(kCellWidth) * cell.column - 297 + cell.xOffset;
   place.baseY = static_cast<double>(kCellHeight) * cell.row + cell.yOffset + 5;
-  CellSink sink(raster, place.span);
+  const CellTextBox box = textBox(cell);
+  CellSink sink(raster, box);
   SinkScope scope(screen, &sink, screen.rasterSink());
-  drawItems(screen, raster, place, description);
+  drawItems(screen, raster, place, sink, box, description, taken);
+  out.droppedItemPixels = sink.dropped();
   return out;
+}
+
+RasterCliche drawRasterCliche(Screen& screen, PageRaster& raster, const DataFile& file,
+                              const RasterClicheCell& cell) {
+  std::vector<int> taken;
+  return drawRasterCliche(screen, raster, file, cell, taken);
 }
 
 }  // namespace kolvard

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kolvard {
 
@@ -28,6 +29,9 @@ struct RasterClicheCell {
   // Put in front of the record's description before its items are drawn ("1ny kliché$"
   // for a position flagged as a new cliché).
   std::string descriptionPrefix;
+  // The last raster row the description items may use; 0 for the cell's own bottom (the
+  // series page keeps them above the label under the picture).
+  int textBottom = 0;
 };
 
 struct RasterCliche {
@@ -37,6 +41,8 @@ struct RasterCliche {
   std::string stampNumber;  // "m"
   std::string occurrences;  // "t"
   bool pictureDrawn = false;
+  // Glyph pixels of the description items that fell outside the cell's text box.
+  int droppedItemPixels = 0;
 };
 
 // Reads the record of the cell's key and, when found, draws its picture and description
@@ -44,6 +50,10 @@ struct RasterCliche {
 // is set to `raster` while drawing and restored afterwards.
 RasterCliche drawRasterCliche(Screen& screen, PageRaster& raster, const DataFile& file,
                               const RasterClicheCell& cell);
+// The same for a cell that already holds another record's description lines: `takenLines`
+// holds their baselines, this record's lines go behind them and are added.
+RasterCliche drawRasterCliche(Screen& screen, PageRaster& raster, const DataFile& file,
+                              const RasterClicheCell& cell, std::vector<int>& takenLines);
 
 // Only the picture (no record fields, no description): origin X0 = 458·c - 453 + xOffset,
 // first row 610·r + yOffset + 1. Returns false when the record has no picture to draw (not

@@ -128,6 +128,7 @@ void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
     where.row = 0;
     where.xOffset = 8;
     where.yOffset = cell.rowTop;
+    where.textBottom = cell.rowTop + 500;  // the description stays above the "C. n" label
     const RasterCliche drawn = drawRasterCliche(screen, raster, file, where);
     screen.setRasterSink(&raster);
     if (cell.rowTop != rowTop) {

@@ -1,5 +1,6 @@
 #include "print/two_colour_schema_print.hpp"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,9 @@ constexpr int kFrameGridDrop = 534;  // the frame grid of a combined page, below
 constexpr int kOvalLine1Rise = 5;    // the oval lines of a combined page move up
 constexpr int kOvalLine2Rise = 13;
 constexpr int kPictureYOffset = 210;  // as the sheet schema's cell pictures
+// The last row above the frame grid's texts on a combined page (baseline 191 + 534 in the
+// cell, capitals 36 rows high), with a small gap.
+constexpr int kFrameTextTop = 191 + kFrameGridDrop - 36 - 8;
 
 bool isFramePrint(SchemaPrintKind kind) {
   return kind == SchemaPrintKind::Frame;
@@ -59,8 +63,12 @@ void drawGridTexts(Screen& screen, PageRaster& raster, const SchemaGrid& grid,
   }
 }
 
+// The description lines each cell already holds, so that the second record of a combined
+// page goes on behind the first one's lines.
+using CellLines = std::array<std::vector<int>, 100>;
+
 void drawGridPictures(Screen& screen, PageRaster& raster, const DataFile& file,
-                      const SchemaGrid& grid) {
+                      const SchemaGrid& grid, CellLines& lines, int textBottom) {
   for (int r = 0; r < 10; ++r) {
     for (int c = 1; c <= 10; ++c) {
       const SchemaCell& cell = grid[static_cast<std::size_t>(10 * r + c - 1)];
@@ -71,7 +79,9 @@ void drawGridPictures(Screen& screen, PageRaster& raster, const DataFile& file,
       where.row = r;
       where.xOffset = 0;
       where.yOffset = kPictureYOffset;
-      drawRasterCliche(screen, raster, file, where);
+      if (textBottom != 0) where.textBottom = 610 * r + textBottom;
+      drawRasterCliche(screen, raster, file, where,
+                       lines[static_cast<std::size_t>(10 * r + c - 1)]);
       screen.setRasterSink(&raster);
     }
   }
@@ -129,19 +139,21 @@ void drawTwoColourSchemaPage(Screen& screen, PageRaster& raster, const DataFile&
   progress.step();
   screen.setRasterSink(&raster);
 
+  CellLines lines;
   switch (kind) {
     case SchemaPrintKind::Oval:
-      drawGridPictures(screen, raster, file, page.oval);
+      drawGridPictures(screen, raster, file, page.oval, lines, 0);
       drawGridTexts(screen, raster, page.oval, page.frame, 0, 0, true);
       break;
     case SchemaPrintKind::Frame:
-      drawGridPictures(screen, raster, file, page.frame);
+      drawGridPictures(screen, raster, file, page.frame, lines, 0);
       drawGridTexts(screen, raster, page.frame, page.frame, 0, 0, true);
       break;
     case SchemaPrintKind::Both:
       // The frame's picture first and the oval's over it: together they make up the stamp.
-      drawGridPictures(screen, raster, file, page.frame);
-      drawGridPictures(screen, raster, file, page.oval);
+      // Their description lines stay above the frame grid's texts at the cell's foot.
+      drawGridPictures(screen, raster, file, page.frame, lines, kFrameTextTop);
+      drawGridPictures(screen, raster, file, page.oval, lines, kFrameTextTop);
       drawGridTexts(screen, raster, page.oval, page.frame, -kOvalLine1Rise, -kOvalLine2Rise, true);
       drawGridTexts(screen, raster, page.frame, page.frame, kFrameGridDrop, kFrameGridDrop, false);
       break;

@@ -266,6 +266,24 @@ TEST_F(RasterClicheTest, EdgeMarksAndLabelsStayInTheCell) {
   EXPECT_TRUE(aboveFirstRow);
 }
 
+// Labels placed past the cell's side and lines too long for it come out whole inside the
+// text box (below the type texts, inside the grid lines) instead of cut off.
+TEST_F(RasterClicheTest, ItemsAreMovedIntoTheTextBoxRatherThanCut) {
+  use({{"P4s-01", record(kEsc + "*d$h200,10,abcdef$o5,90,abc$1" + std::string(80, 'W') +
+                             "$9Brud i nederste rammelinie",
+                         rowsWithRun(383, {}))}});
+  const RasterCliche r = draw("P4s-01", 3, 2);
+  EXPECT_EQ(r.droppedItemPixels, 0);
+  const InkBox b = inkBox(raster_);
+  EXPECT_GE(b.left, 458 * 3 - 446);
+  EXPECT_LE(b.right, 458 * 3 - 6);
+  EXPECT_GE(b.top, 610 * 2 + 196);
+  EXPECT_LE(b.bottom, 610 * 2 + 732);
+  // Block glyphs of 4 x 4: every letter of the labels and lines is drawn.
+  const int letters = 6 + 3 + 80 + 23;
+  EXPECT_EQ(b.count, 16 * letters);
+}
+
 class RasterClicheSample : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { data_ = DataFile::open(KOLVARD_SAMPLE_DATA); }
@@ -346,6 +364,53 @@ TEST_F(RasterClicheSample, DamagedRecordsNeverLeaveTheCell) {
     EXPECT_LE(box.bottom, 610 * 5 + 210 + 529) << i;
   }
   EXPECT_GT(drawn, 20);  // most damaged records still carry a picture to draw
+}
+
+// Every record of the sample with a description, drawn where the pages put it: sheet cells
+// at the page's corners and beside its middle lines, series cells above their label, and a
+// combined-page cell holding a frame record's lines before this one's. No item pixel may
+// fall outside the cell's text box.
+TEST_F(RasterClicheSample, EveryDescriptionOfTheSampleFitsItsCell) {
+  ASSERT_TRUE(data_.has_value());
+  Screen s(&*data_);
+  s.openWindow(3);
+  s.setUpFonts();
+  PageRaster raster;
+  const std::string frameKey = "T4sR5-0A";
+  int checked = 0;
+  for (const DataFile::Entry& entry : data_->listSections()) {
+    const ClicheRecord record = readClicheRecordAt(*data_, entry.ref);
+    if (!record.found || record.description.empty()) continue;
+    ++checked;
+    const struct {
+      int column, row, xOffset, yOffset, textBottom;
+      const char* first;  // a record drawn into the cell first
+      const char* prefix;
+    } places[] = {{1, 0, 0, 210, 0, "", ""},
+                  {5, 4, 0, 210, 0, "", "1ny kliché$"},
+                  {10, 9, 0, 210, 0, "", ""},
+                  {1, 0, 8, 180, 180 + 500, "", ""},
+                  {4, 3, 0, 210, 610 * 3 + 677, "T4s2-01", ""}};
+    for (const auto& p : places) {
+      RasterClicheCell cell;
+      cell.key = entry.name;
+      cell.column = p.column;
+      cell.row = p.row;
+      cell.xOffset = p.xOffset;
+      cell.yOffset = p.yOffset;
+      cell.textBottom = p.textBottom;
+      cell.descriptionPrefix = cp(p.prefix);
+      std::vector<int> taken;
+      if (*p.first != 0) {
+        RasterClicheCell before = cell;
+        before.key = p.first;
+        EXPECT_EQ(drawRasterCliche(s, raster, *data_, before, taken).droppedItemPixels, 0);
+      }
+      EXPECT_EQ(drawRasterCliche(s, raster, *data_, cell, taken).droppedItemPixels, 0)
+          << entry.name << " in cell " << p.column << "," << p.row << " at " << p.yOffset;
+    }
+  }
+  EXPECT_GT(checked, 100);
 }
 
 }  // namespace
