@@ -107,9 +107,9 @@ SeriesLayout layOutSeries(const DataFile& file, const SeriesPrintRequest& reques
   return layout;
 }
 
-void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
-                    const SeriesPrintRequest& request, const SeriesLayout& layout, int page,
-                    ExportProgress& progress, const std::string& date) {
+int drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                   const SeriesPrintRequest& request, const SeriesLayout& layout, int page,
+                   ExportProgress& progress, const std::string& date) {
   const SeriesKind& kind = seriesKindOf(request.edition);
   const std::string heading = valueText(request.value) + request.caption;
   const std::string seriesText = " " + std::to_string(printedSeries(request, kind));
@@ -118,6 +118,7 @@ void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
   drawSeriesPageFooter(screen, heading, seriesText, date);
   progress.step();
   int rowTop = -1;
+  int dropped = 0;
   for (std::size_t next = 0; next < layout.cells.size(); ++next) {
     const SeriesCell& cell = layout.cells[next];
     if (cell.page != page) continue;
@@ -130,6 +131,7 @@ void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
     where.yOffset = cell.rowTop;
     where.textBottom = cell.rowTop + 500;  // the description stays above the "C. n" label
     const RasterCliche drawn = drawRasterCliche(screen, raster, file, where);
+    dropped += drawn.droppedItemPixels;
     screen.setRasterSink(&raster);
     if (cell.rowTop != rowTop) {
       rowTop = cell.rowTop;
@@ -167,6 +169,7 @@ void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
       }
     }
   }
+  return dropped;
 }
 
 SeriesPrintResult printSeries(Screen& screen, Screen* messages, const DataFile& file,

@@ -66,9 +66,10 @@ struct SeriesLayout {
 SeriesLayout layOutSeries(const DataFile& file, const SeriesPrintRequest& request);
 
 // Draws page `page` (1..layout.pages) of the laid-out series into the raster, which it clears.
-void drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
-                    const SeriesPrintRequest& request, const SeriesLayout& layout, int page,
-                    ExportProgress& progress, const std::string& date);
+// Returns the glyph pixels of description items that fell outside their cells.
+int drawSeriesPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                   const SeriesPrintRequest& request, const SeriesLayout& layout, int page,
+                   ExportProgress& progress, const std::string& date);
 
 // The series number the pages name: an oval series 0 is its value's one series, series 1.
 int seriesPrintNumber(const SeriesPrintRequest& request);

@@ -65,9 +65,10 @@ std::string sheetSchemaTag(const SheetSchemaPage& page) {
   return sheetPrintTag(page.edition, page.value, page.printing, letter);
 }
 
-void drawSheetSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
-                         const SheetSchemaPage& page, ExportProgress& progress,
-                         const std::string& date) {
+int drawSheetSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                        const SheetSchemaPage& page, ExportProgress& progress,
+                        const std::string& date) {
+  int dropped = 0;
   raster.clear();
   drawSheetGrid(raster);
   SinkScope sink(screen, raster);
@@ -109,12 +110,13 @@ void drawSheetSchemaPage(Screen& screen, PageRaster& raster, const DataFile& fil
         cell.xOffset = 0;
         cell.yOffset = 210;
         if (isNewClicheFlag(entry.flag())) cell.descriptionPrefix = cp("1ny kliché$");
-        drawRasterCliche(screen, raster, file, cell);
+        dropped += drawRasterCliche(screen, raster, file, cell).droppedItemPixels;
         screen.setRasterSink(&raster);
       }
     }
   }
   progress.step();
+  return dropped;
 }
 
 SchemaExportResult exportSheetSchema(Screen& screen, const DataFile& file,

@@ -33,10 +33,12 @@ struct SheetSchemaPage {
 std::string sheetSchemaTag(const SheetSchemaPage& page);
 
 // Draws the page into the raster (which it clears and lays out with the sheet grid). The
-// screen provides the page fonts; its raster sink is the raster while drawing.
-void drawSheetSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
-                         const SheetSchemaPage& page, ExportProgress& progress,
-                         const std::string& date);
+// screen provides the page fonts; its raster sink is the raster while drawing. Returns the
+// glyph pixels of description items that fell outside their cells' text boxes: 0 when every
+// item could be read whole.
+int drawSheetSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                        const SheetSchemaPage& page, ExportProgress& progress,
+                        const std::string& date);
 
 struct SchemaExportResult {
   bool ok = false;

@@ -67,8 +67,10 @@ void drawGridTexts(Screen& screen, PageRaster& raster, const SchemaGrid& grid,
 // page goes on behind the first one's lines.
 using CellLines = std::array<std::vector<int>, 100>;
 
-void drawGridPictures(Screen& screen, PageRaster& raster, const DataFile& file,
-                      const SchemaGrid& grid, CellLines& lines, int textBottom) {
+// Returns the glyph pixels of description items that fell outside their cells.
+int drawGridPictures(Screen& screen, PageRaster& raster, const DataFile& file,
+                     const SchemaGrid& grid, CellLines& lines, int textBottom) {
+  int dropped = 0;
   for (int r = 0; r < 10; ++r) {
     for (int c = 1; c <= 10; ++c) {
       const SchemaCell& cell = grid[static_cast<std::size_t>(10 * r + c - 1)];
@@ -80,11 +82,13 @@ void drawGridPictures(Screen& screen, PageRaster& raster, const DataFile& file,
       where.xOffset = 0;
       where.yOffset = kPictureYOffset;
       if (textBottom != 0) where.textBottom = 610 * r + textBottom;
-      drawRasterCliche(screen, raster, file, where,
-                       lines[static_cast<std::size_t>(10 * r + c - 1)]);
+      dropped += drawRasterCliche(screen, raster, file, where,
+                                  lines[static_cast<std::size_t>(10 * r + c - 1)])
+                     .droppedItemPixels;
       screen.setRasterSink(&raster);
     }
   }
+  return dropped;
 }
 
 }  // namespace
@@ -119,9 +123,9 @@ std::string twoColourSchemaTag(const TwoColourSchemaPage& page, SchemaPrintKind 
   return frameSchemaPrintTag(page.header);
 }
 
-void drawTwoColourSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
-                             const TwoColourSchemaPage& page, SchemaPrintKind kind,
-                             ExportProgress& progress, const std::string& date) {
+int drawTwoColourSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                            const TwoColourSchemaPage& page, SchemaPrintKind kind,
+                            ExportProgress& progress, const std::string& date) {
   raster.clear();
   drawSheetGrid(raster);
   SinkScope sink(screen, raster);
@@ -140,25 +144,27 @@ void drawTwoColourSchemaPage(Screen& screen, PageRaster& raster, const DataFile&
   screen.setRasterSink(&raster);
 
   CellLines lines;
+  int dropped = 0;
   switch (kind) {
     case SchemaPrintKind::Oval:
-      drawGridPictures(screen, raster, file, page.oval, lines, 0);
+      dropped = drawGridPictures(screen, raster, file, page.oval, lines, 0);
       drawGridTexts(screen, raster, page.oval, page.frame, 0, 0, true);
       break;
     case SchemaPrintKind::Frame:
-      drawGridPictures(screen, raster, file, page.frame, lines, 0);
+      dropped = drawGridPictures(screen, raster, file, page.frame, lines, 0);
       drawGridTexts(screen, raster, page.frame, page.frame, 0, 0, true);
       break;
     case SchemaPrintKind::Both:
       // The frame's picture first and the oval's over it: together they make up the stamp.
       // Their description lines stay above the frame grid's texts at the cell's foot.
-      drawGridPictures(screen, raster, file, page.frame, lines, kFrameTextTop);
-      drawGridPictures(screen, raster, file, page.oval, lines, kFrameTextTop);
+      dropped = drawGridPictures(screen, raster, file, page.frame, lines, kFrameTextTop) +
+                drawGridPictures(screen, raster, file, page.oval, lines, kFrameTextTop);
       drawGridTexts(screen, raster, page.oval, page.frame, -kOvalLine1Rise, -kOvalLine2Rise, true);
       drawGridTexts(screen, raster, page.frame, page.frame, kFrameGridDrop, kFrameGridDrop, false);
       break;
   }
   progress.step();
+  return dropped;
 }
 
 TwoColourSchemaExport exportTwoColourSchema(Screen& screen, const DataFile& file,

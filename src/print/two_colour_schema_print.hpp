@@ -44,10 +44,11 @@ TwoColourSchemaPage makeTwoColourSchemaPage(const DataFile& file,
 std::string twoColourSchemaTag(const TwoColourSchemaPage& page, SchemaPrintKind kind);
 
 // Draws the page into the raster (cleared and laid out with the sheet grid). The screen
-// provides the page fonts; its raster sink is the raster while drawing.
-void drawTwoColourSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
-                             const TwoColourSchemaPage& page, SchemaPrintKind kind,
-                             ExportProgress& progress, const std::string& date);
+// provides the page fonts; its raster sink is the raster while drawing. Returns the glyph
+// pixels of description items that fell outside their cells' text boxes.
+int drawTwoColourSchemaPage(Screen& screen, PageRaster& raster, const DataFile& file,
+                            const TwoColourSchemaPage& page, SchemaPrintKind kind,
+                            ExportProgress& progress, const std::string& date);
 
 struct TwoColourSchemaExport {
   bool ok = false;
