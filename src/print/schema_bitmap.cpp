@@ -1,13 +1,10 @@
 #include "print/schema_bitmap.hpp"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <system_error>
 
 #include "data/cp865.hpp"
 #include "print/page_raster.hpp"
+#include "print/replacing_file.hpp"
 
 namespace kolvard {
 namespace {
@@ -18,34 +15,6 @@ void putLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int by
   for (int i = 0; i < bytes; ++i) {
     out.push_back(static_cast<std::uint8_t>((value >> (8 * i)) & 0xFFu));
   }
-}
-
-// The reason of a failed file operation, worded for the export messages.
-std::string reasonFor(int error) {
-  switch (error) {
-    case EACCES:
-    case EPERM:
-      return "ingen skriveadgang til mappen";
-    case EROFS:
-      return "mappen er skrivebeskyttet";
-    case ENOSPC:
-      return "der er ikke plads på disken";
-    case ENOENT:
-    case ENOTDIR:
-      return "mappen findes ikke";
-    case EISDIR:
-      return "navnet bruges af en mappe";
-    default:
-      return std::generic_category().message(error);
-  }
-}
-
-fs::path utf8Path(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-FileWriteResult failed(std::string why) {
-  return FileWriteResult{false, std::move(why)};
 }
 
 }  // namespace
@@ -114,53 +83,11 @@ void encodeSchemaBitmapInto(const PageRaster& raster, std::vector<std::uint8_t>&
 
 FileWriteResult writeFileReplacing(const fs::path& directory, std::string_view fileName,
                                    const std::vector<std::uint8_t>& bytes) {
-  if (fileName.empty() || fileName.find('/') != std::string_view::npos ||
-      fileName.find('\\') != std::string_view::npos || fileName == "." || fileName == "..") {
-    return failed("ugyldigt filnavn");
-  }
-  const fs::path dir = directory.empty() ? fs::path(".") : directory;
-  std::error_code ec;
-  if (!fs::is_directory(dir, ec)) {
-    return failed(fs::exists(dir, ec) ? "mappens navn bruges af en fil" : "mappen findes ikke");
-  }
-
-  const std::string name = cp865ToUtf8(fileName);
-  const fs::path target = dir / utf8Path(name);
-  if (fs::is_directory(target, ec)) return failed("navnet bruges af en mappe");
-  const fs::path scratch = dir / utf8Path("." + name + ".part");
-  if (fs::is_directory(scratch, ec)) return failed("navnet bruges af en mappe");
-
-  errno = 0;
-  std::FILE* f = std::fopen(scratch.string().c_str(), "wb");
-  if (f == nullptr) return failed(reasonFor(errno != 0 ? errno : EACCES));
-
-  bool ok = true;
-  int error = 0;
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
-    ok = false;
-    error = errno;
-  }
-  if (ok && std::fflush(f) != 0) {
-    ok = false;
-    error = errno;
-  }
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) {
-    fs::remove(scratch, ec);
-    return failed(reasonFor(error != 0 ? error : EIO));
-  }
-
-  fs::rename(scratch, target, ec);
-  if (ec) {
-    const std::error_code renameError = ec;
-    fs::remove(scratch, ec);
-    return failed(renameError == std::errc::is_a_directory ? reasonFor(EISDIR)
-                                                           : reasonFor(renameError.value()));
-  }
-  return FileWriteResult{true, {}};
+  ReplacingFile file;
+  const FileWriteResult opened = file.open(directory, fileName);
+  if (!opened.ok) return opened;
+  file.write(bytes.data(), bytes.size());
+  return file.commit();
 }
 
 }  // namespace kolvard
