@@ -28,8 +28,11 @@ constexpr const char* kUsage =
     "       kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR]\n"
     "       kolvard export series EDITION VALUE SERIES [OUTDIR]\n"
     "       kolvard export oval|frame|both T VALUE PRINTING PANE [OUTDIR]\n"
+    "       kolvard export value EDITION VALUE [OUTDIR]\n"
     "                                    write printed schemas as BMP files (into the\n"
-    "                                    current directory unless OUTDIR is given)\n"
+    "                                    current directory unless OUTDIR is given);\n"
+    "                                    --pdf adds one PDF of all the pages, --pdf-only\n"
+    "                                    writes the PDF alone, --list only names the files\n"
     "       kolvard --version | --help\n"
     "\n"
     "Kolvard reads KOL703.dat and keeps its settings in KOL703.CFG, both in the\n"
@@ -51,7 +54,8 @@ int usageError(const std::string& message) {
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "export") {
     const std::vector<std::string> args(argv + 2, argv + argc);
-    return kolvard::runExportCommand(args, kolvard::ProgramPaths{}.dataFile, std::cout, std::cerr);
+    return kolvard::runExportCommand(args, kolvard::ProgramPaths{}.dataFile, std::cout, std::cerr,
+                                     isatty(1) != 0);
   }
   bool headless = false;
   std::string script;

@@ -33,8 +33,7 @@ class PdfPageSource {
 
 // Writes `pageCount` pages (at least one) as directory / fileName (cp865 name). The old file
 // of that name stays untouched on failure; `error` says why, in the words of the BMP writer.
-FileWriteResult writePdfReplacing(const std::filesystem::path& directory,
-                                  std::string_view fileName, int pageCount,
-                                  PdfPageSource& pages, PageRaster& raster);
+FileWriteResult writePdfReplacing(const std::filesystem::path& directory, std::string_view fileName,
+                                  int pageCount, PdfPageSource& pages, PageRaster& raster);
 
 }  // namespace kolvard

@@ -1,0 +1,20 @@
+// Ctrl-C during a long export: while an `InterruptWatch` lives, the first interrupt only
+// raises a flag, so the export can stop between two files and remove what it had begun; a
+// second one ends the program at once. A file size limit (SIGXFSZ) makes the write fail
+// with a reason instead of ending the program.
+#pragma once
+
+namespace kolvard {
+
+class InterruptWatch {
+ public:
+  InterruptWatch();
+  ~InterruptWatch();
+  InterruptWatch(const InterruptWatch&) = delete;
+  InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+  // Whether an interrupt came since the watch began.
+  static bool interrupted();
+};
+
+}  // namespace kolvard

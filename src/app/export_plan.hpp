@@ -1,0 +1,68 @@
+// What one `kolvard export` command prints: its pages in order, each with the base name of
+// its BMP file and the drawing of the page, and the base name of the one PDF that can hold
+// them all. A plan is made before anything is written, so `--list` can name the files and a
+// wrong argument writes nothing. Pages are drawn only when they are written, each from the
+// data again, so a plan of a hundred pages holds no page data.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "print/export_session.hpp"
+
+namespace kolvard {
+
+class DataFile;
+class PageRaster;
+class Screen;
+
+// What the page drawings share: the data, the screen that carries the page fonts, the
+// printed date and the progress counter (without a screen: nothing is shown).
+struct ExportContext {
+  const DataFile& data;
+  Screen& screen;
+  std::string date;
+  ExportProgress progress{nullptr};
+};
+
+struct ExportPage {
+  std::string tag;  // cp865 base name of the BMP file ("#P4s1A")
+  // Draws the page into the raster; returns the glyph pixels of description items that fell
+  // outside their cells (0 on a page where every item can be read whole).
+  std::function<int(PageRaster&)> draw;
+};
+
+struct ExportPlan {
+  std::vector<ExportPage> pages;
+  std::string pdfTag;  // cp865 base name of the PDF ("#V5o")
+};
+
+// The outcome of planning: status 0 with the plan, or 2 (wrong arguments) after the reason
+// went to `err`.
+struct PlanResult {
+  int status = 0;
+  ExportPlan plan;
+};
+
+// The value as the program holds it (cp865, lower case, "o", "O", "Ø" read as "ø"), or empty
+// after a message naming the values the edition has.
+std::string exportValue(const std::string& edition, const std::string& utf8Value,
+                        std::ostream& err);
+
+// The forms of the command. `args` are the words after "export" without the options; the
+// output directory, when given, is the last word and is not read here. The value and the
+// edition letter have been checked by the caller.
+PlanResult planSheet(ExportContext& context, const std::vector<std::string>& args,
+                     const std::string& value, std::ostream& err);
+PlanResult planSeries(ExportContext& context, const std::vector<std::string>& args,
+                      const std::string& value, std::ostream& err);
+PlanResult planTwoColourSchema(ExportContext& context, const std::vector<std::string>& args,
+                               const std::string& value, std::ostream& err);
+// Every printing and pane of a value: the sheet schemas, or for "T" the oval, frame and
+// combined schemas (a frame schema shared by several printings once).
+PlanResult planValue(ExportContext& context, const std::string& edition, const std::string& value,
+                     std::ostream& err);
+
+}  // namespace kolvard
