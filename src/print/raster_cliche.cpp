@@ -166,9 +166,8 @@ void drawEdgeMark(PageRaster& raster, const ItemPlace& at, const ClicheEdgeMark&
 constexpr Font kItemFont = Font::Page090;
 constexpr double kItemSpacing = 0;  // the glyphs carry their own side bearings
 constexpr double kItemSpaceWidth = 7;
-constexpr int kWidthSlack = 4;
-constexpr int kPageGlyphRecord = 512;  // the record size of the page fonts' glyphs  // a glyph's
-                                       // ink may reach a little past its advance
+constexpr int kWidthSlack = 4;         // a glyph's ink may reach a little past its advance
+constexpr int kPageGlyphRecord = 512;  // the record size of the page fonts' glyphs
 
 // Draws one text into the recorder, moves what it drew inside the box, and hands it on.
 template <typename Draw>
