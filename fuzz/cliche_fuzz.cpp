@@ -8,6 +8,7 @@
 
 #include "domain/cliche_record.hpp"
 #include "fuzz_support.hpp"
+#include "print/cell_text_layout.hpp"
 #include "screen_harness.hpp"
 #include "screens/common/cliche_panel.hpp"
 
@@ -72,13 +73,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       screen.framebuffer(), {g.frameLeft - 1, g.frameTop - 1, g.frameRight + 2, g.frameBottom + 2});
 
   const ClicheDescription parsed = parseClicheDescription(record.description);
+  std::vector<CellLineWish> wishes;
+  std::string letters;  // every letter of the lines, in order
   for (int d = 1; d <= 9; ++d) {
     const std::string& line = parsed.lines[static_cast<std::size_t>(d)];
     if (line.empty()) continue;
     FUZZ_CHECK(line[0] == '0' + d);
     FUZZ_CHECK(record.description.find(line) != std::string::npos);
-    clicheDescriptionLinePlace(line, d, request.panelX, 75);
+    const ClicheLinePlace place = clicheDescriptionLinePlace(line, d, request.panelX, 75);
+    wishes.push_back({place.text, static_cast<int>(3 * place.x), static_cast<int>(3 * place.y)});
+    for (const char c : place.text) {
+      if (c != ' ') letters += c;
+    }
   }
+  // The printed cell's layout: every piece inside the box (a single letter may be wider),
+  // no letter lost or reordered, the pieces a step apart.
+  const CellTextBox box{10, 100, 449, 700};
+  const auto measure = [](std::string_view text) { return 14 * static_cast<int>(text.size()); };
+  std::vector<int> taken;
+  std::string laidOut;
+  int previous = -1000000;
+  for (const CellLinePiece& piece : layOutCellLines(wishes, box, {25, 6, 35}, measure, taken)) {
+    const int width = measure(piece.text);
+    FUZZ_CHECK(piece.left >= box.left);
+    FUZZ_CHECK(piece.left + width <= box.right + 1 || piece.text.size() == 1);
+    FUZZ_CHECK(piece.baseline >= previous + 35);
+    previous = piece.baseline;
+    for (const char c : piece.text) {
+      if (c != ' ') laidOut += c;
+    }
+  }
+  FUZZ_CHECK(laidOut == letters);
   for (const auto& mark : parsed.marks) FUZZ_CHECK(mark.code.size() == 2);
   return 0;
 }
