@@ -1,6 +1,5 @@
 // The command-line export: value names typed without "ø", whole values, the list of files,
 // and a stop at Ctrl-C.
-#include "app/export_command.hpp"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -11,8 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
+#include "support/export_run.hpp"
 #include "support/headless_run.hpp"
 
 namespace kolvard {
@@ -20,18 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Exported {
-  int status = -1;
-  std::string out, err;
-};
+using test::Exported;
 
 Exported exportCommand(const std::vector<std::string>& args) {
-  std::ostringstream o, e;
-  Exported r;
-  r.status = runExportCommand(args, KOLVARD_SAMPLE_DATA, o, e);
-  r.out = o.str();
-  r.err = e.str();
-  return r;
+  return test::exportSample(args);
 }
 
 std::size_t filesIn(const fs::path& dir) {
@@ -94,12 +85,10 @@ TEST(ExportCommand, AWholeValueWritesTheSamePagesAsTheSheetForm) {
 
 TEST(ExportCommand, AProgressLineOnATerminal) {
   const test::ScratchDir out;
-  std::ostringstream o, e;
-  ASSERT_EQ(runExportCommand({"sheet", "P", "4s", "1", "A", out.path().string()},
-                             KOLVARD_SAMPLE_DATA, o, e, true),
-            0);
+  const Exported r = test::exportSample({"sheet", "P", "4s", "1", "A", out.path().string()}, true);
+  ASSERT_EQ(r.status, 0) << r.err;
   // Rewritten in place while the file is made, cleared before its name.
-  EXPECT_EQ(o.str(), "\r[1/1] writing #P4s1A.BMP\x1b[K\r\x1b[K#P4s1A.BMP\n");
+  EXPECT_EQ(r.out, "\r[1/1] writing #P4s1A.BMP\x1b[K\r\x1b[K#P4s1A.BMP\n");
 }
 
 bool onPath(const char* tool) {

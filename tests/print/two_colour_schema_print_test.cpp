@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "app/export_command.hpp"
 #include "data/data_file.hpp"
 #include "domain/frame_data.hpp"
 #include "print/export_session.hpp"
 #include "print/page_raster.hpp"
 #include "print/schema_bitmap.hpp"
+#include "support/export_run.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
 #include "support/page_view.hpp"
@@ -23,19 +22,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Exported {
-  int status = -1;
-  std::string out, err;
+using test::Exported;
+const auto exportSchema = [](const std::vector<std::string>& args) {
+  return test::exportSample(args);
 };
-
-Exported exportSchema(const std::vector<std::string>& args) {
-  std::ostringstream o, e;
-  Exported r;
-  r.status = runExportCommand(args, KOLVARD_SAMPLE_DATA, o, e);
-  r.out = o.str();
-  r.err = e.str();
-  return r;
-}
 
 TEST(TwoColourSchemaPrintGolden, CombinedPage) {
   const auto data = DataFile::open(KOLVARD_SAMPLE_DATA);
