@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libsdl2-dev libx11-dev libpng-dev zlib1g-dev xvfb xdotool imagemagick x11-utils clang-format
-          clang libclang-rt-14-dev libqpdf-dev qpdf poppler-utils)
+          clang libclang-rt-14-dev libqpdf-dev qpdf poppler-utils
+          dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do
