@@ -69,7 +69,7 @@ int usageError(const std::string& message) {
 
 int main(int argc, char** argv) {
 #ifdef KOLVARD_HAVE_WIN32
-  kolvard::useUtf8Console();
+  kolvard::useUtf8Console(argc, argv);
 #endif
   if (argc >= 2 && std::string_view(argv[1]) == "export") {
     const std::vector<std::string> args(argv + 2, argv + argc);

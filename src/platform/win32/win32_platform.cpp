@@ -229,8 +229,30 @@ std::unique_ptr<Platform> makeWin32Platform() {
   return std::make_unique<Win32Platform>(instance);
 }
 
-void useUtf8Console() {
+void useUtf8Console(int& argc, char**& argv) {
   SetConsoleOutputCP(CP_UTF8);
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return;  // keep the C runtime's arguments
+  // The arguments live as long as the program.
+  static std::vector<std::string> texts;
+  static std::vector<char*> pointers;
+  texts.clear();
+  for (int i = 0; i < count; ++i) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    if (size > 0) {
+      WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
+    }
+    text.resize(text.size() - 1);  // the terminating zero
+    texts.push_back(std::move(text));
+  }
+  LocalFree(wide);
+  pointers.clear();
+  for (std::string& text : texts) pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  argc = count;
+  argv = pointers.data();
 }
 
 }  // namespace kolvard
