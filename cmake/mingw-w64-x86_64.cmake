@@ -20,3 +20,5 @@ set(ENV{PKG_CONFIG_PATH} "")
 
 # One kolvard.exe that needs no DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Without its symbols the program is two fifths smaller.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
