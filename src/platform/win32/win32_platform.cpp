@@ -53,14 +53,20 @@ class Win32Platform final : public Platform {
   }
 
   void openWindow(int width, int height, std::string_view caption) override {
-    closeWindow();
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+    // The new window comes before the old one goes, so that the program stays in front
+    // (Windows would activate another program's window in between).
+    HWND old = window_;
     window_ = CreateWindowExW(0, kWindowClass, wideCaption(caption).c_str(), kWindowStyle, kWindowX,
                               kWindowY, frame.right - frame.left, frame.bottom - frame.top, nullptr,
                               nullptr, instance_, this);
-    if (window_ == nullptr) fail("cannot create the window");
+    if (window_ == nullptr) {
+      window_ = old;
+      fail("cannot create the window");
+    }
     ShowWindow(window_, SW_SHOWNORMAL);
+    if (old != nullptr) DestroyWindow(old);
     // A window made again after a zoom change should have the keyboard, as the old one had.
     SetForegroundWindow(window_);
     SetFocus(window_);
@@ -155,7 +161,7 @@ class Win32Platform final : public Platform {
   }
 
   // Returns true when the message is handled here and needs no default handling.
-  bool handle(HWND window, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window != window_) return false;  // a window closed after a zoom change
     switch (message) {
       case WM_CLOSE:
@@ -181,6 +187,10 @@ class Win32Platform final : public Platform {
         }
         return false;
       }
+      case WM_SYSCOMMAND:
+        // Alt or F10 alone would put the keyboard into the window menu; Alt+Space still
+        // opens it.
+        return (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0;
       case WM_CHAR:
         if (auto key = keyForChar(static_cast<unsigned>(wParam))) keys_.push_back(std::move(*key));
         return true;
