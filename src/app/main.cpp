@@ -1,6 +1,10 @@
 // kolvard: the plating reference program. With no options it opens its window; with
 // --headless it runs the same screens from a key script.
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <fstream>
 #include <iostream>
@@ -17,6 +21,9 @@
 #include "platform/headless/headless_platform.hpp"
 #ifdef KOLVARD_HAVE_SDL
 #include "platform/sdl/sdl_platform.hpp"
+#endif
+#ifdef KOLVARD_HAVE_WIN32
+#include "platform/win32/win32_platform.hpp"
 #endif
 
 namespace {
@@ -44,6 +51,15 @@ constexpr const char* kUsage =
     "and state:FILE.json for a state dump. When the script ends the program ends as if\n"
     "its window had been closed.\n";
 
+// Whether standard input (0) or output (1) is a terminal (a console on Windows).
+bool isTerminal(int descriptor) {
+#ifdef _WIN32
+  return _isatty(descriptor) != 0;
+#else
+  return isatty(descriptor) != 0;
+#endif
+}
+
 int usageError(const std::string& message) {
   std::cerr << "kolvard: " << message << "\n" << kUsage;
   return 2;
@@ -52,10 +68,13 @@ int usageError(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef KOLVARD_HAVE_WIN32
+  kolvard::useUtf8Console(argc, argv);
+#endif
   if (argc >= 2 && std::string_view(argv[1]) == "export") {
     const std::vector<std::string> args(argv + 2, argv + argc);
     return kolvard::runExportCommand(args, kolvard::ProgramPaths{}.dataFile, std::cout, std::cerr,
-                                     isatty(1) != 0);
+                                     isTerminal(1));
   }
   bool headless = false;
   std::string script;
@@ -101,13 +120,17 @@ int main(int argc, char** argv) {
     const int status = kolvard::runProgram(platform, run, paths, std::cout, false);
     return status != 0 ? status : (platform.allWritten() ? 0 : 3);
   }
-#ifdef KOLVARD_HAVE_SDL
+#if defined(KOLVARD_HAVE_SDL) || defined(KOLVARD_HAVE_WIN32)
+#ifdef KOLVARD_HAVE_WIN32
+  std::unique_ptr<kolvard::Platform> platform = kolvard::makeWin32Platform();
+#else
   std::unique_ptr<kolvard::Platform> platform = kolvard::makeSdlPlatform();
+#endif
   if (!platform) {
     std::cerr << "kolvard: no window can be opened here; use --headless to run without one\n";
     return 2;
   }
-  return kolvard::runProgram(*platform, run, paths, std::cout, isatty(0) != 0);
+  return kolvard::runProgram(*platform, run, paths, std::cout, isTerminal(0));
 #else
   std::cerr << "kolvard: built without a window backend; use --headless\n";
   return 2;

@@ -12,7 +12,9 @@
 
 #include "domain/value_tables.hpp"
 
-#if __has_include(<unistd.h>)
+#ifdef _WIN32
+#include <io.h>
+#elif __has_include(<unistd.h>)
 #include <unistd.h>
 #define KOLVARD_HAVE_FSYNC 1
 #endif
@@ -238,7 +240,9 @@ bool writeThroughScratch(const SettingsPaths& paths, const std::string& content)
   if (out == nullptr) return false;
   bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
   ok = std::fflush(out) == 0 && ok;
-#ifdef KOLVARD_HAVE_FSYNC
+#ifdef _WIN32
+  ok = ::_commit(::_fileno(out)) == 0 && ok;
+#elif defined(KOLVARD_HAVE_FSYNC)
   ok = ::fsync(::fileno(out)) == 0 && ok;
 #endif
   ok = std::fclose(out) == 0 && ok;

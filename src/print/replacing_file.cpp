@@ -29,8 +29,10 @@ std::string fileErrorReason(int error) {
       return "mappen er skrivebeskyttet";
     case ENOSPC:
       return "der er ikke plads på disken";
+#ifdef EDQUOT  // no disk quotas on Windows
     case EDQUOT:
       return "diskkvoten er brugt op";
+#endif
     case EFBIG:
       return "filen bliver større end disken tillader";
     case ENOENT:

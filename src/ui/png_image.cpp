@@ -1,5 +1,6 @@
 #include "ui/png_image.hpp"
 
+#ifdef KOLVARD_HAVE_PNG
 #include <png.h>
 
 #include <cstdio>
@@ -62,3 +63,20 @@ std::optional<Framebuffer> readPng(const std::filesystem::path& path) {
 }
 
 }  // namespace kolvard
+#else
+
+namespace kolvard {
+
+// A build without libpng (the Windows cross build) reads and writes no PNG files.
+bool writePng(const std::filesystem::path& /*path*/, const Framebuffer& /*image*/,
+              std::string* error) {
+  if (error) *error = "this build of Kolvard cannot write PNG screenshots";
+  return false;
+}
+
+std::optional<Framebuffer> readPng(const std::filesystem::path& /*path*/) {
+  return std::nullopt;
+}
+
+}  // namespace kolvard
+#endif
