@@ -9,6 +9,7 @@
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "data/text_fields.hpp"
+#include "data/utf8_path.hpp"
 #include "domain/edition_names.hpp"
 #include "print/page_print_buffers.hpp"
 #include "print/pdf_pages.hpp"
@@ -141,7 +142,7 @@ int runExportCommand(const std::vector<std::string>& args, const std::filesystem
   const Form* form = formNamed(words[0]);
   if (form == nullptr) return usage(err, "unknown export " + words[0]);
   if (words.size() < form->words || words.size() > form->words + 1) return usage(err, form->needs);
-  if (words.size() > form->words) options.directory = words.back();
+  if (words.size() > form->words) options.directory = utf8Path(words.back());
   if (options.pdf && !pdfAvailable()) {
     err << "kolvard export: this build of Kolvard cannot write PDF files\n";
     return 2;

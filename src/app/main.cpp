@@ -17,6 +17,7 @@
 #include "app/export_command.hpp"
 #include "app/main_cycle.hpp"
 #include "app/state_dump.hpp"
+#include "data/utf8_path.hpp"
 #include "domain/version.hpp"
 #include "platform/headless/headless_platform.hpp"
 #ifdef KOLVARD_HAVE_SDL
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
       if (arg == "--keys") {
         script = argv[++i];
       } else {
-        std::ifstream in(argv[++i], std::ios::binary);
+        std::ifstream in(kolvard::utf8Path(argv[++i]), std::ios::binary);
         if (!in) return usageError(std::string("cannot read key file ") + argv[i]);
         std::ostringstream text;
         text << in.rdbuf();

@@ -4,15 +4,12 @@
 #include <system_error>
 
 #include "data/cp865.hpp"
+#include "data/utf8_path.hpp"
 
 namespace kolvard {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path utf8Path(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 FileWriteResult failedWith(std::string why) {
   return FileWriteResult{false, std::move(why)};
@@ -69,7 +66,11 @@ FileWriteResult ReplacingFile::open(const fs::path& directory, std::string_view 
   if (fs::is_directory(scratch, ec)) return failedWith(fileErrorReason(EISDIR));
 
   errno = 0;
-  file_ = std::fopen(scratch.string().c_str(), "wb");
+#ifdef _WIN32
+  file_ = ::_wfopen(scratch.c_str(), L"wb");  // the wide name: any letter, any code page
+#else
+  file_ = std::fopen(scratch.c_str(), "wb");
+#endif
   if (file_ == nullptr) return failedWith(fileErrorReason(errno != 0 ? errno : EACCES));
   scratch_ = scratch;
   target_ = target;
