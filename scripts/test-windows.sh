@@ -130,7 +130,7 @@ both() {
   win_out="$(cd "$dir/win" && win "$@")" || win_status=$?
   win_time=$(elapsed "$started")
 }
-elapsed() { printf '%.1f' "$(bc <<<"$EPOCHREALTIME - $1")"; }
+elapsed() { awk -v now="$EPOCHREALTIME" -v then="$1" 'BEGIN { printf "%.1f", now - then }'; }
 timing() { echo "time: $1: Linux ${linux_time} s, Wine ${win_time} s"; }
 # Says ok when both builds ended with the same status and output.
 same_answer() {
@@ -207,6 +207,19 @@ both "$work/Frimærker" --headless --keys '2 Down state:s.json Esc'
 [[ $linux_status -eq 0 && $win_status -eq 0 ]] ||
   fail "Frimærker: headless status $win_status (Linux $linux_status): $win_out"
 same_files "$work/Frimærker" "Frimærker"
+
+# An output directory with non-ASCII letters, named on the command line.
+fresh "$work/Ærø/linux"
+fresh "$work/Ærø/win"
+mkdir -p "$work/Ærø/linux/ud/Ærø" "$work/Ærø/win/ud/Ærø"
+both "$work/Ærø" export sheet P 4s 1 A "ud/Ærø"
+[[ $linux_status -eq 0 && $win_status -eq 0 ]] ||
+  fail "ud/Ærø: export status $win_status (Linux $linux_status): $win_out"
+for build in linux win; do
+  mv "$work/Ærø/$build/ud/Ærø/#P4s1A.BMP" "$work/Ærø/$build/" || true
+  rm -rf "$work/Ærø/$build/ud"
+done
+same_files "$work/Ærø" "ud/Ærø"
 
 # The Win32 window under a private X server: the same keys as the headless program must give
 # the same picture pixel for pixel, and Esc must end the program with status 0 after it saved
