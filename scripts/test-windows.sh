@@ -237,11 +237,16 @@ window_check() {
   (cd "$WORK/headless" && "$linux" --headless --keys '1 Down shot:head.png' >/dev/null 2>&1)
   [[ -s "$WORK/headless/head.png" ]] || fail "the Linux headless run wrote no head.png"
   start_xvfb >/dev/null
+  # The Wine session of the runs above has no display: end it, so that the window's run
+  # starts one on the private X server.
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
   local started=$EPOCHREALTIME id
   (cd "$WORK/win" && exec wine "$exe" </dev/null >"$WORK/window.log" 2>&1) &
   PROGRAM_PID=$!
   # Wine puts the client area below its own frame: only the size is checked.
-  id=$(wait_for_size 960x720 60) || fail "no 960x720 window 'Kolvard 7.03' after start"
+  id=$(wait_for_size 960x720 60) ||
+    fail "no 960x720 window 'Kolvard 7.03' after start: $(tail -5 "$WORK/window.log")"
   echo "window 'Kolvard 7.03' found $(elapsed "$started") s after the start"
   focus_window "$id"
   xdotool key 1
