@@ -7,7 +7,6 @@
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
 #include "domain/edition_names.hpp"
-#include "domain/frame_data.hpp"
 #include "domain/sheet_knowledge.hpp"
 #include "domain/sheet_schema.hpp"
 #include "domain/sheet_walk.hpp"
@@ -85,11 +84,12 @@ struct LoadedTwoColour {
   TwoColourLoad load;
 };
 
-std::unique_ptr<LoadedTwoColour> loadTwoColour(const DataFile& data, const std::string& value,
+std::unique_ptr<LoadedTwoColour> loadTwoColour(ExportContext& context, const std::string& value,
                                                const std::string& printing) {
+  if (!context.frames) context.frames.emplace(context.data, context.data.findSection("TRAMDAT"));
   auto loaded = std::make_unique<LoadedTwoColour>();
-  const FrameData frames(data, data.findSection("TRAMDAT"));
-  loaded->load = loaded->table.load(data, frames, "T", value, printingBlockName(value, printing),
+  loaded->load = loaded->table.load(context.data, *context.frames, "T", value,
+                                    printingBlockName(value, printing),
                                     needsExtraLoadStep(value, printing) ? 1 : 0);
   return loaded;
 }
@@ -112,7 +112,7 @@ ExportPage twoColourExportPage(ExportContext& context, const std::string& tag,
   ExportPage page;
   page.tag = tag;
   page.draw = [&context, value, printing, pane, kind](PageRaster& raster) -> int {
-    const auto loaded = loadTwoColour(context.data, value, printing);
+    const auto loaded = loadTwoColour(context, value, printing);
     const TwoColourSchemaPage schema = twoColourPage(context.data, *loaded, value, printing, pane);
     return drawTwoColourSchemaPage(context.screen, raster, context.data, schema, kind,
                                    context.progress, context.date);
@@ -215,7 +215,7 @@ PlanResult planTwoColourSchema(ExportContext& context, const std::vector<std::st
                                : args[0] == "frame" ? SchemaPrintKind::Frame
                                                     : SchemaPrintKind::Both;
   const std::string printing(trimmed(utf8ToCp865(args[3])));
-  const auto loaded = loadTwoColour(context.data, value, printing);
+  const auto loaded = loadTwoColour(context, value, printing);
   if (!loaded->load.printingFound) {
     err << "kolvard export: " << args[2] << " of edition T has no printing " << args[3] << "\n";
     return refused();
@@ -255,7 +255,7 @@ PlanResult planValue(ExportContext& context, const std::string& edition, const s
       printing = next ? std::optional(normalisePrintingName(edition, value, *next)) : std::nullopt;
       continue;
     }
-    const auto loaded = loadTwoColour(context.data, value, *printing);
+    const auto loaded = loadTwoColour(context, value, *printing);
     if (loaded->load.printingFound) {
       for (const SchemaPane pane : schemaPanes(singlePane(*loaded, value, *printing))) {
         const TwoColourSchemaPage schema =

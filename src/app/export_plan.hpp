@@ -6,10 +6,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "domain/frame_data.hpp"
 #include "print/export_session.hpp"
 
 namespace kolvard {
@@ -25,6 +27,9 @@ struct ExportContext {
   Screen& screen;
   std::string date;
   ExportProgress progress{nullptr};
+  // The frame data of the two-coloured edition, decoded on first use and kept for every
+  // printing and page of the command.
+  std::optional<FrameData> frames{};
 };
 
 struct ExportPage {
