@@ -1,6 +1,5 @@
 #include "app/data_file_check.hpp"
 
-#include "domain/edition_names.hpp"
 #include "ui/screen.hpp"
 
 namespace kolvard {
@@ -8,13 +7,6 @@ namespace kolvard {
 std::vector<std::string> requiredSectionNames() {
   std::vector<std::string> names;
   for (const std::string_view font : fontSectionNames()) names.emplace_back(font);
-  names.emplace_back("AINFOF1");
-  names.emplace_back("TRAMDAT");
-  for (const char e : kMenuEditions) {
-    for (const char* word : {"INFOF2", "HELARK", "RFANTAL", "TYPER", "CSERIER"}) {
-      names.push_back(std::string(1, e) + word);
-    }
-  }
   return names;
 }
 

@@ -1,6 +1,6 @@
-// Whether a data file can carry the program: its directory sound and the sections that every
-// pass of the main cycle reads present. Start-up and the export command refuse a file that
-// fails, rather than drawing empty screens or printing blank pages from it.
+// Whether a data file can carry the program: its directory sound and the fonts present, without
+// which no window can be drawn. Start-up and the export command refuse a file that fails. Any
+// other section may be missing: the screens that read it then find nothing and say so.
 #pragma once
 
 #include <string>
@@ -11,8 +11,7 @@
 
 namespace kolvard {
 
-// The sections the program cannot run without: every font, the general information text and,
-// for each edition of the menu, what the main cycle locates for it.
+// The sections the program cannot run without: the fonts.
 std::vector<std::string> requiredSectionNames();
 
 // The directory's problems followed by one problem for each required section that is
