@@ -18,6 +18,9 @@ CompositePictureLayout compositePictureLayout(std::string_view edition, int zoom
       return {888, 36 * s / 4, 34 * s / 4};
     case 'A':
       return {980, -24 * s / 4, 34 * s / 4};
+    case 'T':
+      // The ovals and frames stand 10 units further right than the other editions' pictures.
+      return {980, 0, -(10 * s / 4)};
     default:
       return {980, 0, 10 * s / 4};
   }

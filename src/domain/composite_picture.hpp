@@ -19,7 +19,7 @@ bool hasClicheTypeSet(std::string_view valueKey);
 struct CompositePictureLayout {
   int rows = 980;
   int top = 0;    // the first drawn row is the one below
-  int shift = 0;  // pixels to the left
+  int shift = 0;  // pixels to the left (to the right when negative)
 };
 CompositePictureLayout compositePictureLayout(std::string_view edition, int zoom);
 

@@ -20,6 +20,7 @@ TEST(CompositePicture, PictureLayoutPerEdition) {
   } cases[] = {
       {"C", 2, 912, 12, 23},  {"R", 3, 912, 18, 34},  {"P", 4, 888, 36, 34}, {"L", 3, 888, 27, 25},
       {"A", 3, 980, -18, 25}, {"A", 2, 980, -12, 17}, {"V", 4, 980, 0, 10},  {"M", 3, 980, 0, 7},
+      {"T", 2, 980, 0, -5},   {"T", 3, 980, 0, -7},   {"T", 4, 980, 0, -10},
   };
   for (const auto& c : cases) {
     const CompositePictureLayout layout = compositePictureLayout(c.edition, c.zoom);
