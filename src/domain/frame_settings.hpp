@@ -58,10 +58,6 @@ class FrameSettingCounts {
 
   // The count of a stored code; 0 outside 1..73.
   int ofCode(int storedCode) const;
-  // The count of a shown setting in a period (through its stored code).
-  int ofSetting(int shownSetting, std::string_view period) const {
-    return ofCode(storedSettingCode(shownSetting, period));
-  }
 
  private:
   std::array<std::int16_t, kFrameSettingCodes + 1> counts_{};  // index 0 unused

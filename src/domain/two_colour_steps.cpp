@@ -256,7 +256,14 @@ std::optional<int> frameSettingBefore(int setting) {
 
 int frameFlawCount(const FrameSettingCounts& counts, int setting, std::string_view period,
                    bool iceland) {
-  return iceland ? kIcelandicFrameFlaws : counts.ofSetting(setting, period);
+  if (iceland) return kIcelandicFrameFlaws;
+  // The counts of a setting are those of its number, but for the periods whose counts stand
+  // 30 places further on: setting 31 in its first period and 39, 41, 42 and 43 in their
+  // second. (Settings 5, 28 and 29 count the same flaws in both periods.)
+  const bool further =
+      (setting == 31 && period == "1") ||
+      (period == "2" && (setting == 39 || setting == 41 || setting == 42 || setting == 43));
+  return counts.ofCode(further ? setting + 30 : setting);
 }
 
 std::optional<std::string> printingAfter(std::string_view value, std::string_view printing,
@@ -277,6 +284,8 @@ std::optional<std::string> printingBefore(std::string_view value, std::string_vi
 std::optional<TwoColourPosition> followedOvalPosition(const TwoColourPositionTable& table,
                                                       std::string_view followed) {
   std::string wanted(followed.substr(0, std::min<std::size_t>(followed.size(), 6)));
+  // Nothing is followed: a blank number would find the first place without an oval flaw.
+  if (withoutTrailingBlanks(wanted).empty()) return std::nullopt;
   wanted.resize(6, ' ');
   for (int i = 1; i <= kTwoColourPositions; ++i) {
     if (table.oval(i).view().substr(6) != wanted) continue;

@@ -44,7 +44,9 @@ std::string joinFlawNumber(int group, int running);
 std::optional<int> frameSettingAfter(int setting, int highest);
 std::optional<int> frameSettingBefore(int setting);
 
-// The number of frame flaws of a shown setting in a period (the Icelandic variant: 100).
+// The number of frame flaws of a shown setting in a period: the count of the setting's number,
+// of number + 30 for setting 31 in period "1" and 39, 41, 42, 43 in period "2" (the Icelandic
+// variant: 100).
 int frameFlawCount(const FrameSettingCounts& counts, int setting, std::string_view period,
                    bool iceland);
 
@@ -56,7 +58,8 @@ std::optional<std::string> printingAfter(std::string_view value, std::string_vie
 std::optional<std::string> printingBefore(std::string_view value, std::string_view printing);
 
 // The position of the first sheet place 1..200 whose oval flaw number is `followed`, written
-// for the layout ("A27", "B5", "27"); nothing when no place holds it.
+// for the layout ("A27", "B5", "27"); nothing when no place holds it or nothing is followed
+// (an empty or blank text).
 std::optional<TwoColourPosition> followedOvalPosition(const TwoColourPositionTable& table,
                                                       std::string_view followed);
 

@@ -69,8 +69,6 @@ TEST(FrameSettings, CountsOfTheStoredCodes) {
   EXPECT_EQ(c.ofCode(73), 73);
   EXPECT_EQ(c.ofCode(0), 0);
   EXPECT_EQ(c.ofCode(74), 0);
-  EXPECT_EQ(c.ofSetting(28, "2"), 58);
-  EXPECT_EQ(c.ofSetting(31, "1"), 61);
 
   // A short section (10 entries and half of the 11th), a negative count, no section.
   const DataFile shortFile =

@@ -7,6 +7,7 @@
 
 #include "domain/two_colour_printings.hpp"
 #include "support/dat_section.hpp"
+#include "support/data_builder.hpp"
 
 namespace kolvard {
 namespace {
@@ -101,7 +102,30 @@ TEST(TwoColourSteps, AFollowedOvalIsFoundOnTheOtherPrintingsSheet) {
     EXPECT_EQ(followedOvalPosition(table, "2.17")->text,
               layout == std::string("F2") ? "A17" : "17");
     EXPECT_FALSE(followedOvalPosition(table, "9.9"));
+    // Nothing followed finds nothing, not the first place without an oval flaw number.
+    EXPECT_FALSE(followedOvalPosition(table, ""));
+    EXPECT_FALSE(followedOvalPosition(table, "      "));
   }
+}
+
+TEST(TwoColourSteps, FrameFlawCountOfASettingInAPeriod) {
+  std::string bytes = "xx";
+  for (int code = 1; code <= 73; ++code) bytes += {static_cast<char>(code), '\0'};
+  const DataFile file = test::DataBuilder().add("TRFANTAL", bytes).file();
+  const FrameSettingCounts counts(file, file.findSection("TRFANTAL"));
+  struct Case {
+    int setting;
+    const char* period;
+    int count;  // the code whose count is taken
+  } const cases[] = {
+      {28, "2", 28}, {29, "2", 29}, {5, "2", 5},   {31, "1", 61}, {31, "2", 31},
+      {39, "2", 69}, {43, "2", 73}, {39, "1", 39}, {41, "", 41},  {12, "2", 12},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(frameFlawCount(counts, c.setting, c.period, false), c.count)
+        << c.setting << " in period " << c.period;
+  }
+  EXPECT_EQ(frameFlawCount(counts, 53, "", true), 100);
 }
 
 }  // namespace
