@@ -32,6 +32,18 @@ const PrintingPair* pairOf(std::string_view value, int printing) {
   return nullptr;
 }
 
+// The pair a printing as written belongs to: one of its printings as a plain number ("3"), or
+// its block's name ("2-3"); "9a" of "8ø" is a printing of its own.
+const PrintingPair* pairOfPrinting(std::string_view value, std::string_view printing) {
+  const bool plainNumber =
+      !printing.empty() && printing.find_first_not_of("0123456789") == std::string_view::npos;
+  if (plainNumber) return pairOf(value, leadingNumber(printing));
+  for (const PrintingPair& pair : kPairs) {
+    if (pair.value == value && pair.name == printing) return &pair;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::string twoColourHighestPrinting(std::string_view value) {
@@ -53,13 +65,19 @@ std::string printingBlockName(std::string_view value, std::string_view printing)
 void adjustTwoColourRange(std::string_view value, std::string& fromPrinting,
                           std::string& toPrinting) {
   const std::string v = normaliseValueKey(value);
-  if (const PrintingPair* pair = pairOf(v, leadingNumber(fromPrinting))) {
+  if (const PrintingPair* pair = pairOfPrinting(v, fromPrinting)) {
     fromPrinting = std::to_string(pair->from);
   }
-  if (const PrintingPair* pair = pairOf(v, leadingNumber(toPrinting))) {
+  if (const PrintingPair* pair = pairOfPrinting(v, toPrinting)) {
     toPrinting = std::to_string(pair->to);
   }
   if (v == "20\x9b" && fromPrinting == "1") fromPrinting = "1a";
+}
+
+std::string twoColourShownPrinting(std::string_view value, std::string_view printing) {
+  std::string from(printing), to(printing);
+  adjustTwoColourRange(value, from, to);
+  return printingBlockName(value, from);
 }
 
 std::string twoColourPrintingColumn(std::string_view value, std::string_view printingName,

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,7 @@ TEST(TwoColourPrintings, PairsTheFirstPrintingOf20OereAndThePrintingColumn) {
       {"4s", "3", "13", "2", "13"},         {"8" + kOe, "10", "10", "9", "10"},
       {"4o", "97", "97", "96", "97"},       {"20" + kOe, "1", "7", "1a", "7"},
       {"50" + kOe, "13", "13", "12", "13"}, {"4s", "4", "5", "4", "5"},
+      {"8" + kOe, "9a", "9a", "9a", "9a"},  {"4s", "2-3", "2-3", "2", "3"},
   };
   for (const Range& r : ranges) {
     std::string from = r.from, to = r.to;
@@ -169,6 +171,17 @@ TEST(TwoColourPrintings, PairsTheFirstPrintingOf20OereAndThePrintingColumn) {
   EXPECT_EQ(printingBlockName("8" + kOe, "10"), "9b-10");
   EXPECT_EQ(printingBlockName("8" + kOe, "9a"), "9a");
   EXPECT_EQ(printingBlockName("4s", "12"), "12");
+  // What a printing entry shows: the pair's block, as PgDn names it.
+  for (const auto& [value, typed, shown] :
+       std::vector<std::array<std::string, 3>>{{"4s", "3", "2-3"},
+                                               {"4s", "2", "2-3"},
+                                               {"4s", "2-3", "2-3"},
+                                               {"8" + kOe, "10", "9b-10"},
+                                               {"20" + kOe, "1", "1a"},
+                                               {"4s", "4", "4"},
+                                               {"8" + kOe, "9a", "9a"}}) {
+    EXPECT_EQ(twoColourShownPrinting(value, typed), shown) << value << typed;
+  }
   EXPECT_EQ(twoColourHighestPrinting("4" + kOe), "130");
   EXPECT_EQ(twoColourHighestPrinting("9s"), "0");
 }

@@ -30,7 +30,7 @@ LineEditorRequest TwoColourFlawScreen::editorRequest(char kind, double y,
                                                      const std::string& opening) {
   const Selection& s = selection();
   LineEditorRequest request{kind, y, kEditorOffset, opening, s.edition(), s.value(), s.printing()};
-  request.separatorsOnlyInFlawNumbers = true;
+  request.twoColourEditor = true;
   return request;
 }
 
@@ -73,7 +73,7 @@ void TwoColourFlawScreen::printingEntry() {
   const LineEditorRequest request = editorRequest('T', 320, s.printing());
   const LineEditorResult typed = runLineEditor(screen_, session_.display, request);
   if (typed.cancelled) return;
-  std::string entered = asciiLower(typed.text);
+  const std::string entered = asciiLower(typed.text);
   const int n = leadingNumber(entered);
   if (n < 1 || n > s.printingCount()) {
     MessageArgs args;
@@ -81,10 +81,8 @@ void TwoColourFlawScreen::printingEntry() {
     message(kMessagePrintingRange, args);
     return;
   }
-  std::string to = entered;
-  adjustTwoColourRange(s.value(), entered, to);
   const int oldIndex = s.positionIndex();
-  s.setPrinting(entered);
+  s.setPrinting(twoColourShownPrinting(s.value(), entered));
   afterPrintingChange(oldIndex);
   lastOval_ = lastFrame_ = "x";
   eraseBox(screen_, 128, 340, 210, 369);

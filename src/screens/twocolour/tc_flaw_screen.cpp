@@ -68,9 +68,8 @@ void TwoColourFlawScreen::enter() {
   Selection& s = selection();
   screen_.setBackColour(colour::kWhite);
   screen_.clear();
-  std::string from = s.printing(), to = s.printing();
-  adjustTwoColourRange(s.value(), from, to);
-  if (from != s.printing()) s.setPrinting(from);
+  const std::string shown = twoColourShownPrinting(s.value(), s.printing());
+  if (shown != s.printing()) s.setPrinting(shown);
   flaws_.mode = FlawViewMode::Position;
   seriesIndex_ = readSeriesIndex(session_.data, session_.state.sections.series);
   limits_ = readSeriesLimits(session_.data, s.edition(), s.value());

@@ -51,9 +51,7 @@ KeyResult TwoColourSchemaScreen::valueEntry() {
 void TwoColourSchemaScreen::printingEntry() {
   const auto typed = enterPrinting(session_, 385, 0, MessageCaller::Sheets);
   if (!typed) return;
-  std::string from = *typed, to = *typed;
-  adjustTwoColourRange(selection().value(), from, to);
-  selection().setPrinting(from);
+  selection().setPrinting(twoColourShownPrinting(selection().value(), *typed));
 }
 
 void TwoColourSchemaScreen::stepPrinting(bool next) {

@@ -66,9 +66,8 @@ void TwoColourSchemaScreen::enter() {
   Selection& s = selection();
   screen_.setBackColour(colour::kWhite);
   screen_.clear();
-  std::string from = s.printing(), to = s.printing();
-  adjustTwoColourRange(s.value(), from, to);
-  if (from != s.printing()) s.setPrinting(from);
+  const std::string shown = twoColourShownPrinting(s.value(), s.printing());
+  if (shown != s.printing()) s.setPrinting(shown);
   if (schemas_.pane != 2) schemas_.pane = 1;
   drawKeyPanel();
   drawInformationPanel();

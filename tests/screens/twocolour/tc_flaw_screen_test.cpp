@@ -112,6 +112,31 @@ TEST(TwoColourFlawScreen, WalksInEachMode) {
   EXPECT_EQ(r.state.screenName, "front");
 }
 
+// A printing typed is named as PgDn names it, the pair's block; a position typed clears the
+// cliché followed, so a printing change keeps the position.
+TEST(TwoColourFlawScreen, PrintingChangesNameThePairAndFollowOnlyAChosenCliche) {
+  struct Case {
+    std::string script;
+    const char* printing;
+    const char* position;
+  } const cases[] = {
+      {at("4s", "3"), "2-3", "A1"},
+      {at("4s", "2"), "2-3", "A1"},
+      {at("8ø", "10"), "9b-10", "A1"},
+      {at("4s", "1") + "P \"17\" Enter T \"4\" Enter", "4", "A17"},
+      {at("4s", "1") + "P \"17\" Enter PgDn", "2-3", "A17"},
+  };
+  ScratchDir dir;
+  dir.addSampleData();
+  for (const Case& c : cases) {
+    std::filesystem::remove(dir / "KOL703.CFG");
+    const auto r = runHeadless(dir, c.script);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.state.selection.printing(), c.printing) << c.script;
+    EXPECT_EQ(r.state.selection.position(), c.position) << c.script;
+  }
+}
+
 TEST(TwoColourFlawScreen, BadEntriesChangeNothing) {
   ScratchDir dir;
   dir.addSampleData();
