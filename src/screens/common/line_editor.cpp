@@ -54,6 +54,7 @@ std::string lineEditorShownText(const LineEditorRequest& request, const LineEdit
   std::string shown;
   if (kind == 'A' || kind == 'B' || kind == 'I') shown = std::string(1, kind);
   if (position && !memory.positionText.empty()) shown = memory.positionText;
+  if (!position && request.twoColourEditor) shown = request.openingText;
   // The plate printings show the plate numeral in place of the pane letter; the squares
   // ("C3c") have none in the prompt.
   if (!shown.empty() && (shown[0] == 'A' || shown[0] == 'B') && request.edition != "C") {
@@ -108,7 +109,7 @@ LineEditorResult runLineEditor(Screen& screen, KeyInput& keys, const LineEditorR
       }
       entry += c;
     } else if (isSeparator(c)) {
-      if (request.separatorsOnlyInFlawNumbers && kind != 'C') {
+      if (request.twoColourEditor && kind != 'C') {
         keys.beep();
       } else if (dash == kPlainEntry) {
         entry += '.';

@@ -23,9 +23,10 @@ struct LineEditorRequest {
   std::string value;                 // value code, for the plate numerals
   std::string printing;              // current printing, for the plate numerals
   bool openedByTypeScreenV = false;  // the type screen's "V" key: "R" then enters "R"
-  // The two-coloured flaw screen's editor: the separators ("," "-" "." ":" ";" "_") give "."
-  // in its flaw-number entries (kind 'C') and beep in its other entries.
-  bool separatorsOnlyInFlawNumbers = false;
+  // The two-coloured screens' editor: it shows the opening text in braces (but for positions),
+  // and the separators ("," "-" "." ":" ";" "_") give "." in its flaw-number entries (kind
+  // 'C') and beep in its other entries.
+  bool twoColourEditor = false;
 };
 
 // What the editor remembers between calls; owned by the caller for the whole run.
@@ -49,7 +50,9 @@ LineEditorResult runLineEditor(Screen& screen, KeyInput& keys, const LineEditorR
 LineEditorResult runLineEditor(Screen& screen, KeyInput& keys, const LineEditorRequest& request);
 
 // The text in braces before the input box: for a position prompt the remembered position
-// when there is one, otherwise the starting entry; on the plate printings a leading "A" or
+// when there is one, otherwise the starting entry (the two-coloured editor shows the opening
+// text of its other prompts, the one-coloured one their empty starting entry); on the plate
+// printings a leading "A" or
 // "B" is shown as the plate numeral ("A27" as "III·27").
 std::string lineEditorShownText(const LineEditorRequest& request, const LineEditorMemory& memory);
 

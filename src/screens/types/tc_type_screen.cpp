@@ -157,7 +157,7 @@ void TcTypeScreen::chooseValue(bool frames) {
   LineEditorRequest request{'V',         kTypeBottomLine, kEditorOffset, tc_.shownValue,
                             s.edition(), s.value(),       s.printing()};
   request.openedByTypeScreenV = true;
-  request.separatorsOnlyInFlawNumbers = true;
+  request.twoColourEditor = true;
   const LineEditorResult typed = runLineEditor(screen_, session_.display, request);
   // Esc keeps the page shown before.
   if (typed.cancelled) return;

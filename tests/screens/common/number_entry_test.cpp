@@ -82,7 +82,7 @@ TEST_F(LineEditorTest, PlainEntriesTurnSeparatorsIntoDots) {
 
 TEST_F(LineEditorTest, TwoColouredFlawEditorTakesSeparatorsInFlawNumbersOnly) {
   LineEditorRequest flaw = request('C', "T", "4s", "1");
-  flaw.separatorsOnlyInFlawNumbers = true;
+  flaw.twoColourEditor = true;
   EXPECT_EQ(run(flaw, typed("28-4")).text, "28.4");
   EXPECT_EQ(input_.beeps, 0);
   LineEditorRequest printing = flaw;
@@ -213,6 +213,12 @@ TEST_F(LineEditorTest, PositionPromptsRememberTheLastEntry) {
   EXPECT_EQ(lineEditorShownText(request('I'), memory_), "I");
   EXPECT_EQ(lineEditorShownText(request('A'), memory_), cp("I·"));
   EXPECT_EQ(lineEditorShownText(request('V'), memory_), "");
+  // The two-coloured editor shows what Enter alone gives back, but for positions.
+  LineEditorRequest twoColour = request('T', "T", "4s", "2-3", "2-3");
+  twoColour.twoColourEditor = true;
+  EXPECT_EQ(lineEditorShownText(twoColour, memory_), "2-3");
+  twoColour.kind = 'A';
+  EXPECT_EQ(lineEditorShownText(twoColour, memory_), "A");
 }
 
 TEST(PlateNumeral, PrintingSwitchesOfTheFourSkillingPlates) {
