@@ -32,7 +32,7 @@ class BenchSession {
   struct NoSettings final : SettingsStore {
     void loadEdition(std::string_view) override {}
     void save() override {}
-    void discardDamaged() override {}
+    void resetDamagedRecord() override {}
   } settings_;
 };
 

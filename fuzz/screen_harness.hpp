@@ -56,7 +56,7 @@ class NoSettings final : public SettingsStore {
  public:
   void loadEdition(std::string_view) override {}
   void save() override {}
-  void discardDamaged() override {}
+  void resetDamagedRecord() override {}
 };
 
 // Aborts the run when a pixel outside `allowed` is no longer the starting colour.

@@ -71,9 +71,10 @@ EditionSettings defaultsKeepingRest(std::string_view edition, const EditionSetti
   return record;
 }
 
-void resetToTwoColourDefaults(ProgramState& state) {
-  selectRecord(state, defaultsKeepingRest("T", recordOfSelection(state)));
-  state.zoom = 3;
+void resetToEditionDefaults(ProgramState& state) {
+  const std::string edition = state.selection.iceland() ? "I" : state.edition();
+  selectRecord(state, defaultsKeepingRest(isKnownEdition(edition) ? edition : "T",
+                                          recordOfSelection(state)));
 }
 
 }  // namespace kolvard

@@ -58,9 +58,10 @@ std::string editionLevelSelectorFor(std::string_view edition);
 // Sets the criteria 8-22 to "·", fields 17 and 18 to "A" and "B".
 void resetCriteria(EditionSettings& settings);
 
-// The recovery when the settings turned out to be damaged (the stamp picture of the edition and
-// value does not exist): edition "T", value "2s", fields 3-7 and the criteria as for a missing
-// file, zoom 3, no Iceland flag. Fields 23-29 are left as they are.
-void resetToTwoColourDefaults(ProgramState& state);
+// The recovery when the current record turned out to be damaged (it names a value its edition
+// does not have): the record of the current edition ("I" for the Iceland flag, "T" for a letter
+// no edition has) goes back to its defaults for fields 1-22; fields 23-29, the zoom and the
+// other editions' records are left as they are.
+void resetToEditionDefaults(ProgramState& state);
 
 }  // namespace kolvard

@@ -43,10 +43,7 @@ class SettingsFileStore final : public SettingsStore {
     console_ << "  Note: the settings could not be saved in " << paths_.file.filename().string()
              << "  " << std::endl;
   }
-  void discardDamaged() override {
-    deleteSettingsFile(paths_);
-    resetToTwoColourDefaults(state_);
-  }
+  void resetDamagedRecord() override { resetToEditionDefaults(state_); }
 
  private:
   ProgramState& state_;

@@ -198,6 +198,12 @@ bool isIcelandOvalValue(std::string_view value) {
   return value == "4a" || value == "25a" || value == "50a" || value == "100a";
 }
 
+bool editionHasValue(std::string_view edition, std::string_view value) {
+  if (edition == "T" && isIcelandOvalValue(value)) return true;
+  const std::vector<std::string>& values = valuesOf(edition);
+  return std::find(values.begin(), values.end(), value) != values.end();
+}
+
 std::string normaliseValueKey(std::string_view value) {
   std::string out(value);
   for (char& c : out) {

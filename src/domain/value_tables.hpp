@@ -19,6 +19,10 @@ const std::vector<std::string>& valuesOf(std::string_view edition);
 // flag.
 bool isIcelandOvalValue(std::string_view value);
 
+// Whether the front page knows `value` (exact, cp865) as a value of the edition; the Iceland
+// oval values count as values of "T".
+bool editionHasValue(std::string_view edition, std::string_view value);
+
 // The value key with "Ø", "O" (either case), "°" and "*" read as "ø".
 std::string normaliseValueKey(std::string_view value);
 

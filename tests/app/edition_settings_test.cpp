@@ -38,7 +38,7 @@ TEST(EditionDefaultsTest, PerEditionValueAndSelectors) {
   EXPECT_EQ(defaultSettingsFor("Q"), defaultSettingsFor("T"));
 }
 
-TEST(EditionDefaultsTest, DamagedSettingsResetToTwoColourEdition) {
+TEST(EditionDefaultsTest, DamagedRecordResetsToItsEditionsDefaults) {
   ProgramState state;
   EditionSettings damaged = defaultSettingsFor("V");
   damaged.value = "99x";
@@ -50,21 +50,20 @@ TEST(EditionDefaultsTest, DamagedSettingsResetToTwoColourEdition) {
   damaged.includeUndetermined = 1;
   damaged.edition = "I";
   selectRecord(state, damaged);
-  state.zoom = 8;
+  state.zoom = 4;
   ASSERT_TRUE(state.selection.iceland());
   ASSERT_EQ(state.selection.positionIndex(), 150);
-  resetToTwoColourDefaults(state);
+  resetToEditionDefaults(state);
 
-  EditionSettings expected = defaultSettingsFor("T");
+  EditionSettings expected = defaultSettingsFor("I");
   // The screens' flags are not part of the reset.
   expected.spareFlag = expected.setOnLoad[0] = expected.setOnLoad[1] = 1;
   expected.includeUndetermined = 1;
   EXPECT_EQ(state.settings, expected);
   EXPECT_EQ(recordOfSelection(state), expected);
-  EXPECT_EQ(state.zoom, 3);
-  EXPECT_FALSE(state.selection.iceland());
+  EXPECT_EQ(state.zoom, 4);
+  EXPECT_TRUE(state.selection.iceland());
   EXPECT_EQ(state.selection.positionIndex(), 1);
-  EXPECT_EQ(state.editionSelector(), "9");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace kolvard::test {
 struct NoSettings final : SettingsStore {
   void loadEdition(std::string_view) override {}
   void save() override {}
-  void discardDamaged() override {}
+  void resetDamagedRecord() override {}
 };
 
 }  // namespace kolvard::test

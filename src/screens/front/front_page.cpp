@@ -97,16 +97,26 @@ void drawLogo(Session& session) {
              [&screen](int y, int x0, int x1) { screen.hspan(y, x0, x1, colour::kWhite); });
 }
 
-// A value picture that cannot be found means the settings name a value the data does not
-// know: start again from the two-coloured defaults.
-void recoverDamagedSettings(Session& session) {
-  session.settings.discardDamaged();
-  const int zoom = session.screen().zoom();
-  const PicturePlace place = valuePicturePlace("T", zoom);
-  drawPictureSection(session, "THGR2", "T", place.left, place.top, 8,
-                     valuePicturePanel(session.screen()));
-  drawPictureSection(session, "T2S", "T", place.left, place.top, 9,
-                     valuePicturePanel(session.screen()));
+// The stamp pictures of the current edition and value: for "T" the frame or centre first.
+// Returns the lookup status of the value picture.
+int drawStampPictures(Session& session) {
+  const SharedState& state = session.state;
+  Screen& screen = session.screen();
+  const std::string edition = state.edition();
+  const std::string value = state.value();
+  const StampColours colours =
+      stampColoursFor(edition, value, leadingNumber(state.selection.printing()));
+  const PicturePlace place = valuePicturePlace(edition, screen.zoom());
+  if (edition == "T") {
+    const char* first = isIcelandOvalValue(value) ? "TIRAM"
+                        : value == "48s"          ? "THGR1"
+                        : value == cp("5ø")       ? "THGR4"
+                                                  : "THGR2";
+    drawPictureSection(session, first, "T", place.left, place.top, colours.first,
+                       valuePicturePanel(screen));
+  }
+  return drawPictureSection(session, asciiUpper(edition + value), edition, place.left, place.top,
+                            colours.value, valuePicturePanel(screen));
 }
 
 }  // namespace
@@ -116,7 +126,6 @@ void FrontPage::draw() {
   drawnThisCycle_ = true;
   SharedState& state = session_.state;
   Screen& screen = session_.screen();
-  const int zoom = screen.zoom();
   screen.setTextColour(colour::kDarkGrey);
   screen.fillBox(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom, colour::kWhite);
   if (!front_.drawn) {
@@ -126,22 +135,15 @@ void FrontPage::draw() {
     screen.fillBox(30, 0, 390, 30, colour::kDarkGrey);
     screen.fillBox(30, 450, 390, 480, colour::kDarkGrey);
   }
-  const std::string edition = state.edition();
-  const std::string value = state.value();
-  const StampColours colours =
-      stampColoursFor(edition, value, leadingNumber(state.selection.printing()));
-  const PicturePlace place = valuePicturePlace(edition, zoom);
-  if (edition == "T") {
-    const char* first = isIcelandOvalValue(value) ? "TIRAM"
-                        : value == "48s"          ? "THGR1"
-                        : value == cp("5ø")       ? "THGR4"
-                                                  : "THGR2";
-    drawPictureSection(session_, first, "T", place.left, place.top, colours.first,
-                       valuePicturePanel(screen));
+  // A picture missing for a value the edition has is only missing from the data file, and the
+  // panel stays empty; a value the edition does not have means the record is damaged: it goes
+  // back to its edition's defaults, whose picture is shown.
+  if (drawStampPictures(session_) != kSectionFound &&
+      !editionHasValue(state.edition(), state.value())) {
+    session_.settings.resetDamagedRecord();
+    screen.fillBox(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom, colour::kWhite);
+    drawStampPictures(session_);
   }
-  const int status = drawPictureSection(session_, asciiUpper(edition + value), edition, place.left,
-                                        place.top, colours.value, valuePicturePanel(screen));
-  if (status != kSectionFound) recoverDamagedSettings(session_);
   if (front_.drawn) return;
   drawLogo(session_);
   drawMenu(screen);
