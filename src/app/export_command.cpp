@@ -157,7 +157,8 @@ int runExportCommand(const std::vector<std::string>& args, const std::filesystem
   if (planned.status != 0) return planned.status;
   const InterruptWatch watch;
   PagePrintBuffers buffers;
-  return writeExportPlan(planned.plan, options, context, buffers, out, err);
+  const int status = writeExportPlan(planned.plan, options, context, buffers, out, err);
+  return status == 0 && planned.plan.incomplete ? 1 : status;
 }
 
 }  // namespace kolvard

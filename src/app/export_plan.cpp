@@ -7,6 +7,7 @@
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
 #include "domain/edition_names.hpp"
+#include "domain/printing_records.hpp"
 #include "domain/sheet_knowledge.hpp"
 #include "domain/sheet_schema.hpp"
 #include "domain/sheet_walk.hpp"
@@ -28,6 +29,29 @@ constexpr int kMostPrintings = 1000;
 
 PlanResult refused() {
   return PlanResult{2, {}};
+}
+
+// The data file lacks what the schemas of the value are drawn from: its fault, not the words'.
+bool printingDataMissing(const ExportContext& context, const std::string& edition,
+                         const std::string& value, std::ostream& err) {
+  if (hasPrintingData(context.data, edition, value)) return false;
+  err << "kolvard export: the data file has no printing data of " << cp865ToUtf8(value)
+      << " of edition " << edition << " (section "
+      << withoutTrailingBlanks(normaliseSectionName(printingSectionName(edition, value)))
+      << "): nothing is printed\n";
+  return true;
+}
+
+PlanResult missingData() {
+  return PlanResult{1, {}};
+}
+
+// Frame schemas are drawn from the frame data: without the printing's frame block they would
+// be empty grids.
+void reportMissingFrameBlock(const std::string& value, const std::string& printing,
+                             std::ostream& err) {
+  err << "kolvard export: the data file has no frame data of printing " << cp865ToUtf8(printing)
+      << " of " << cp865ToUtf8(value) << " of edition T";
 }
 
 bool valueAccepted(const std::string& edition, const std::string& value) {
@@ -153,6 +177,7 @@ PlanResult planSheet(ExportContext& context, const std::vector<std::string>& arg
         << highest << "\n";
     return refused();
   }
+  if (printingDataMissing(context, edition, value, err)) return missingData();
   const std::string printing = normalisePrintingName(edition, value, asciiLower(args[3]));
   const int panes = sheetPanes(context.data, edition, value, printing);
   const int pane = args[4][0] - 'A';
@@ -214,6 +239,7 @@ PlanResult planTwoColourSchema(ExportContext& context, const std::vector<std::st
   const SchemaPrintKind kind = args[0] == "oval"    ? SchemaPrintKind::Oval
                                : args[0] == "frame" ? SchemaPrintKind::Frame
                                                     : SchemaPrintKind::Both;
+  if (printingDataMissing(context, "T", value, err)) return missingData();
   const std::string printing(trimmed(utf8ToCp865(args[3])));
   const auto loaded = loadTwoColour(context, value, printing);
   if (!loaded->load.printingFound) {
@@ -225,6 +251,11 @@ PlanResult planTwoColourSchema(ExportContext& context, const std::vector<std::st
     err << "kolvard export: the sheet of " << args[2] << " printing " << args[3]
         << " has one pane (A)\n";
     return refused();
+  }
+  if (kind != SchemaPrintKind::Oval && !loaded->load.frameBlockFound) {
+    reportMissingFrameBlock(value, printing, err);
+    err << ": nothing is printed\n";
+    return missingData();
   }
   const SchemaPane pane = single           ? SchemaPane::Single
                           : args[4] == "B" ? SchemaPane::B
@@ -239,6 +270,7 @@ PlanResult planTwoColourSchema(ExportContext& context, const std::vector<std::st
 
 PlanResult planValue(ExportContext& context, const std::string& edition, const std::string& value,
                      std::ostream& err) {
+  if (printingDataMissing(context, edition, value, err)) return missingData();
   PlanResult result;
   const int highest = leadingNumber(highestPrintingOf(edition, value));
   std::set<std::string> seen;  // printings, and for "T" the file names
@@ -257,11 +289,18 @@ PlanResult planValue(ExportContext& context, const std::string& edition, const s
     }
     const auto loaded = loadTwoColour(context, value, *printing);
     if (loaded->load.printingFound) {
+      const bool frames = loaded->load.frameBlockFound;
+      if (!frames) {
+        reportMissingFrameBlock(value, *printing, err);
+        err << ": its frame schemas are left out\n";
+        result.plan.incomplete = true;
+      }
       for (const SchemaPane pane : schemaPanes(singlePane(*loaded, value, *printing))) {
         const TwoColourSchemaPage schema =
             twoColourPage(context.data, *loaded, value, *printing, pane);
         for (const SchemaPrintKind kind :
              {SchemaPrintKind::Oval, SchemaPrintKind::Frame, SchemaPrintKind::Both}) {
+          if (!frames && kind != SchemaPrintKind::Oval) continue;
           const std::string tag = twoColourSchemaTag(schema, kind);
           // Printings of one frame setting share its frame schema: it is printed once.
           if (!seen.insert(tag).second) continue;

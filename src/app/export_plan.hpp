@@ -42,10 +42,13 @@ struct ExportPage {
 struct ExportPlan {
   std::vector<ExportPage> pages;
   std::string pdfTag;  // cp865 base name of the PDF ("#V5o")
+  // Pages were left out because the data file lacks what they are drawn from (`err` said
+  // which): the command ends with status 1 after writing the others.
+  bool incomplete = false;
 };
 
-// The outcome of planning: status 0 with the plan, or 2 (wrong arguments) after the reason
-// went to `err`.
+// The outcome of planning: status 0 with the plan, 2 (wrong arguments) or 1 (the data file lacks
+// what the pages are drawn from) after the reason went to `err`.
 struct PlanResult {
   int status = 0;
   ExportPlan plan;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "data/cp865.hpp"
+#include "data/text_fields.hpp"
+#include "domain/value_tables.hpp"
 
 namespace kolvard {
 namespace {
@@ -99,6 +101,20 @@ SectionRef findPrintingSection(const DataFile& file, std::string_view edition,
                                std::string_view value) {
   const std::string name = printingSectionName(edition, value);
   return name.empty() ? SectionRef{} : file.findSection(name);
+}
+
+bool hasPrintingData(const DataFile& file, std::string_view edition, std::string_view value) {
+  return PrintingRecords(file, findPrintingSection(file, edition, value)).size() > 0;
+}
+
+SchemaPrintBlock schemaPrintBlock(const DataFile& file, std::string_view edition,
+                                  std::string_view value, std::string_view printing) {
+  const int n = leadingNumber(printing);
+  if (n < 1 || n > leadingNumber(highestPrintingOf(edition, value))) {
+    return SchemaPrintBlock::NoSuchPrinting;
+  }
+  return hasPrintingData(file, edition, value) ? SchemaPrintBlock::None
+                                               : SchemaPrintBlock::NoPrintingData;
 }
 
 PrintingRecords::PrintingRecords(const DataFile& file, const SectionRef& section) {

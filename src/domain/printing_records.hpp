@@ -27,6 +27,16 @@ std::string printingSectionName(std::string_view edition, std::string_view value
 SectionRef findPrintingSection(const DataFile& file, std::string_view edition,
                                std::string_view value);
 
+// Whether the data file holds printing data of the value: its section, with at least one whole
+// record. Without it every sheet of the value is empty, and nothing of it can be printed.
+bool hasPrintingData(const DataFile& file, std::string_view edition, std::string_view value);
+
+// Why no schema of a printing of the value can be printed: a printing outside 1..the value's
+// highest printing, or printing data the data file does not hold (the page would be empty).
+enum class SchemaPrintBlock { None, NoSuchPrinting, NoPrintingData };
+SchemaPrintBlock schemaPrintBlock(const DataFile& file, std::string_view edition,
+                                  std::string_view value, std::string_view printing);
+
 // The records of a section in file order, each decoded as it is read. Only whole records
 // count: a section cut short ends with its last complete record. A section not found has
 // none.

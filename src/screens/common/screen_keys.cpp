@@ -1,5 +1,7 @@
 #include "screens/common/screen_keys.hpp"
 
+#include "data/cp865.hpp"
+#include "domain/printing_records.hpp"
 #include "print/export_session.hpp"
 #include "screens/common/session.hpp"
 #include "ui/info_viewer.hpp"
@@ -35,6 +37,19 @@ KeyResult keyAfterPrint(Session& session) {
   }
   clearExportBand(screen);
   return kStay;
+}
+
+std::string schemaPrintRefusal(const Session& session) {
+  const Selection& s = session.state.selection;
+  switch (schemaPrintBlock(session.data, s.edition(), s.value(), s.printing())) {
+    case SchemaPrintBlock::None:
+      return {};
+    case SchemaPrintBlock::NoSuchPrinting:
+      return "Tryk fra 1 til " + std::to_string(s.printingCount());
+    case SchemaPrintBlock::NoPrintingData:
+      return "datafilen har ingen trykdata for " + cp865ToUtf8(s.value());
+  }
+  return {};
 }
 
 }  // namespace kolvard

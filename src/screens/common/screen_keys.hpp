@@ -2,6 +2,8 @@
 // viewer, F3 and F5 to F8 leave for the other screens, Esc for the front page.
 #pragma once
 
+#include <string>
+
 #include "screens/common/screen_page.hpp"
 #include "ui/key_string.hpp"
 
@@ -21,5 +23,10 @@ bool showInformationFor(Session& session, const KeyString& key);
 // their screens; any other key clears the message band and stays (the caller redraws its key
 // panel).
 KeyResult keyAfterPrint(Session& session);
+
+// Why no schema of the selected printing can be printed, as the print band gives the reason
+// (UTF-8): "Tryk fra 1 til N" for a printing the value does not have, or the printing data
+// missing from the data file; empty when it can be printed.
+std::string schemaPrintRefusal(const Session& session);
 
 }  // namespace kolvard

@@ -57,6 +57,17 @@ void Selection::restore(std::string edition, bool iceland, std::string value,
   value_ = std::move(value);
   valueChanged();
   printings_ = std::move(printings);
+  // A file may name a printing the value does not have ("200" of a value with 6): it would
+  // show empty sheets and print empty pages.
+  if (hasPrintings()) {
+    const auto withinPrintings = [this](std::string& printing) {
+      const int n = leadingNumber(printing);
+      if (n < 1) printing = "1";
+      if (n > printingCount()) printing = highest_;
+    };
+    withinPrintings(printings_.from);
+    withinPrintings(printings_.to);
+  }
   setPosition(std::move(position));
 }
 

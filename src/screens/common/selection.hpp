@@ -63,7 +63,8 @@ class Selection {
   bool printingInfo() const { return printingInfo_; }
   void setPrintingInfo(bool on) { printingInfo_ = on; }
 
-  // The main cycle's load point: a settings record's choices taken as they are.
+  // The main cycle's load point: a settings record's choices taken as they are, but for a
+  // printing range the value does not have, which is brought within 1..highest printing.
   void restore(std::string edition, bool iceland, std::string value, PrintingRange printings,
                std::string position);
 

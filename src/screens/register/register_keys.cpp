@@ -119,7 +119,8 @@ std::string editionOfTypedValue(const Selection& selection, const std::string& v
 bool storeValue(RegisterState& reg, Selection& selection, std::string typed) {
   typed = normaliseValueKey(asciiLower(std::move(typed)));
   if (typed.size() > 4) typed.resize(4);
-  if (typed.empty()) return false;
+  // A value is a number and its unit: a unit alone ("a") names none.
+  if (typed.size() < 2 || !isDigit(typed.front())) return false;
   const char unit = typed.back();
   // Aur values ("a") belong to the Icelandic editions as much as the others' units do.
   if (unit != 's' && unit != cp865::kOslash && unit != 'c' && unit != 'a') return false;

@@ -8,6 +8,7 @@
 #include "domain/value_text.hpp"
 #include "print/export_session.hpp"
 #include "print/position_mark.hpp"
+#include "print/schema_bitmap.hpp"
 #include "print/sheet_grid.hpp"
 #include "print/sheet_schema_print.hpp"
 #include "screens/common/key_panel.hpp"
@@ -219,9 +220,12 @@ KeyResult SheetScreen::print(bool rightPane) {
   showExportMessages(&screen_, ExportKind::SheetSchema, tag, 1, session_.outputDirectory);
   session_.display.present();
   ExportProgress progress(&screen_);
+  // A printing the value does not have, or one without printing data, gives no page.
+  const std::string refusal = schemaPrintRefusal(session_);
   const SchemaExportResult result =
-      exportSheetSchema(screen_, session_.data, page, session_.outputDirectory, progress,
-                        todayDateText(), session_.printBuffers);
+      refusal.empty() ? exportSheetSchema(screen_, session_.data, page, session_.outputDirectory,
+                                          progress, todayDateText(), session_.printBuffers)
+                      : SchemaExportResult{false, schemaFileName(tag), refusal};
   sheets_.files.clear();
   sheets_.printError.clear();
   if (result.ok) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "data/cp865.hpp"
 
 namespace kolvard {
@@ -81,6 +84,12 @@ TEST(Selection, RestoringTakesARecordAsItIs) {
   EXPECT_EQ(s.printings(), (PrintingRange{"3", "1"}));
   EXPECT_EQ(s.positionIndex(), 105);
   EXPECT_EQ(s.highestPrinting(), "7");
+  // But for printings the value does not have, which would show empty sheets.
+  for (const auto& [from, to, want] : std::vector<std::array<std::string, 3>>{
+           {"200", "9", "7-7"}, {"0", "", "1-1"}, {"x", "2", "1-2"}, {"9b", "3", "7-3"}}) {
+    s.restore("L", false, "4s", {from, to}, "1");
+    EXPECT_EQ(s.printings().from + "-" + s.printings().to, want) << from << "-" << to;
+  }
 }
 
 }  // namespace

@@ -132,6 +132,8 @@ TEST(RegisterKeys, ValueAndPrintingFields) {
   EXPECT_EQ(reg.selection.value(), cp("5ø"));
   EXPECT_EQ(reg.selection.highestPrinting(), "61");
   EXPECT_EQ(reg.selection.printings().to, "61");
+  type(reg, "va");  // a unit alone names no value
+  EXPECT_EQ(reg.selection.value(), cp("5ø"));
   type(reg, "t12");
   EXPECT_EQ(reg.selection.printings().from, "12");
   EXPECT_EQ(reg.selection.printings().to, "12");  // storing the from printing sets the to printing
