@@ -1,5 +1,6 @@
 // The data file's container: section lookup, the section list and the directory check, on
 // any bytes taken as a whole data file.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -76,6 +77,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(stored.size() == entries.size());
     for (std::size_t i = 0; i < stored.size(); ++i) {
       FUZZ_CHECK(entries[i].ref.start == stored[i].start && entries[i].ref.end == stored[i].end);
+    }
+    // Sections that hold bytes share none, unless they are one section under two names.
+    std::vector<StoredSpan> held;
+    for (const auto& span : stored) {
+      if (span.end > span.start) held.push_back(span);
+    }
+    std::sort(held.begin(), held.end(), [](const StoredSpan& a, const StoredSpan& b) {
+      return a.start != b.start ? a.start < b.start : a.end < b.end;
+    });
+    for (std::size_t i = 1; i < held.size(); ++i) {
+      const bool same = held[i].start == held[i - 1].start && held[i].end == held[i - 1].end;
+      FUZZ_CHECK(same || held[i].start >= held[i - 1].end);
     }
   }
   for (const auto& problem : problems) {

@@ -1,7 +1,9 @@
 #include "data/container_check.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <set>
+#include <tuple>
 
 namespace kolvard {
 namespace {
@@ -38,14 +40,22 @@ class DirectoryWalk {
                "the group directory runs to the end of the file without its closing entry");
         break;
       }
-      if (isBlank(entry)) break;
+      if (isBlank(entry)) {
+        spans_.push_back({0, pos + kGroupEntrySize, pos, "", true});
+        break;
+      }
       groups.push_back({pos, trimmedName(entry.first(2)), *data_.readInt32(pos + 2)});
       listStarts_.push_back(groups.back().directory);
     }
     std::sort(listStarts_.begin(), listStarts_.end());
+    bool walked = true;
     for (const Group& g : groups) {
-      if (!walkGroup(g.entry, g.key, g.directory)) break;
+      if (!walkGroup(g.entry, g.key, g.directory)) {
+        walked = false;
+        break;
+      }
     }
+    if (walked) checkOverlaps();
     return std::move(problems_);
   }
 
@@ -90,7 +100,10 @@ class DirectoryWalk {
                    " runs to the end of the file without its closing entry");
         return true;
       }
-      if (isBlank(entry.first(6))) return true;
+      if (isBlank(entry.first(6))) {
+        spans_.push_back({directory, pos + kNameEntrySize, groupEntry, group, true});
+        return true;
+      }
       if (data_.readBytes(pos + kNameEntrySize, kNameEntrySize).size() < kNameEntrySize) {
         report(pos, group + trimmedName(entry.first(6)),
                "the section has no closing entry: the file ends in the directory");
@@ -106,12 +119,85 @@ class DirectoryWalk {
                outside ? "the section " + span + " lies outside the file of " +
                              std::to_string(size) + " bytes"
                        : "the section " + span + " ends before it starts");
+      } else if (end > start) {
+        spans_.push_back({start, end, pos, group + trimmedName(entry.first(6)), false});
       }
+    }
+  }
+
+  // A directory, or a section that holds bytes, as it lies in the file.
+  struct Span {
+    std::int64_t start;
+    std::int64_t end;
+    std::int64_t entry;  // of the section, or of the group whose directory it is
+    std::string name;    // the section, or the group ("" for the group directory)
+    bool directory;
+  };
+
+  static std::string spanText(const Span& s) {
+    if (s.directory) {
+      return s.name.empty() ? std::string("the group directory")
+                            : "the name directory of group " + s.name;
+    }
+    return "the section " + s.name + " " + std::to_string(s.start) + ".." + std::to_string(s.end);
+  }
+
+  // Every section that shares bytes with a directory or, other than by the very same start and
+  // end (one section under two names), with another section: the spans sorted once and swept
+  // once against the span that reaches furthest so far. Empty sections share nothing. Of two
+  // sections the one in more overlaps is at fault (a start rewritten to an early byte makes
+  // one section cover hundreds), else the one that starts later; of a directory and a
+  // section, the section. Each section at fault is reported once.
+  void checkOverlaps() {
+    std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
+      return std::tie(a.start, a.end, b.directory) < std::tie(b.start, b.end, a.directory);
+    });
+    std::vector<std::pair<std::size_t, std::size_t>> overlaps;  // (earlier, later)
+    std::vector<int> count(spans_.size(), 0);
+    std::size_t reach = 0;
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+      const Span& s = spans_[i];
+      if (i > 0 && s.start < spans_[reach].end) {
+        const Span& r = spans_[reach];
+        const bool shared = !s.directory && !r.directory && s.start == r.start && s.end == r.end;
+        if (!shared && !(s.directory && r.directory)) {  // directories are checked by the walk
+          overlaps.emplace_back(reach, i);
+          ++count[reach];
+          ++count[i];
+        }
+      }
+      if (i == 0 || s.end > spans_[reach].end) reach = i;
+    }
+    struct Fault {
+      std::size_t other;
+      int overlaps = 0;
+    };
+    std::vector<std::optional<Fault>> faults(spans_.size());
+    for (const auto& [earlier, later] : overlaps) {
+      const bool earlierAtFault =
+          spans_[later].directory || (!spans_[earlier].directory && count[earlier] > count[later]);
+      const std::size_t at = earlierAtFault ? earlier : later;
+      const std::size_t other = earlierAtFault ? later : earlier;
+      if (!faults[at]) faults[at] = Fault{other, 0};
+      ++faults[at]->overlaps;
+    }
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+      if (!faults[i]) continue;
+      const Span& s = spans_[i];
+      const Span& other = spans_[faults[i]->other];
+      std::string what = spanText(s) +
+                         (s.start >= other.start ? " starts inside " : " runs into ") +
+                         spanText(other);
+      if (faults[i]->overlaps > 1) {
+        what += " and overlaps " + std::to_string(faults[i]->overlaps - 1) + " more";
+      }
+      report(s.entry, s.name, std::move(what));
     }
   }
 
   const DataFile& data_;
   std::int64_t entryBudget_;
+  std::vector<Span> spans_;
   std::vector<std::int64_t> listStarts_;
   std::set<std::int64_t> sharedStartsReported_;  // name lists walked that other groups share
   std::vector<ContainerProblem> problems_;

@@ -17,8 +17,10 @@ struct ContainerProblem {
 };
 
 // Checks the two-level directory: the group list and every name list are closed inside the
-// file, every name list lies inside the file and apart from the others, and every section's
-// start and end lie inside the file with the end not before the start. Empty when sound.
+// file, every name list lies inside the file and apart from the others, every section's start
+// and end lie inside the file with the end not before the start, and no section that holds
+// bytes shares any with a directory or with another section, unless the two have the very
+// same start and end (one section under two names). Empty when sound.
 std::vector<ContainerProblem> checkContainer(const DataFile& data);
 
 }  // namespace kolvard

@@ -91,5 +91,47 @@ TEST(ContainerCheck, DamagedDirectoriesAreNamed) {
   }
 }
 
+TEST(ContainerCheck, SectionsApartFromTheDirectoryAndEachOther) {
+  // Name lists: "V1" at 24 (V1O's start at 30, V1X's at 40, its end at 50), "TI" at 54
+  // (TINFOF2's start at 60, its end at 70), "0A" at 74 (0A020's start at 80, its end at 90).
+  // Sections: V1O 94..100, V1X 100..103, TINFOF2 103..107, 0A020 107..111.
+  const struct Case {
+    const char* name;
+    std::vector<std::pair<std::size_t, std::int64_t>> positions;  // (field, new position)
+    const char* section;   // at fault; nullptr when the file is sound
+    const char* expected;  // part of the problem
+  } cases[] = {
+      {"start inside the group directory", {{30, 10}}, "V1O", "starts inside the group directory"},
+      {"start inside a name directory",
+       {{60, 58}},
+       "TINFOF2",
+       "starts inside the name directory of group TI and overlaps 3 more"},
+      {"start inside the section before",
+       {{60, 98}},
+       "TINFOF2",
+       "starts inside the section V1O 94..100"},
+      {"a section inside another", {{80, 95}, {90, 99}}, "0A020", "starts inside the section V1O"},
+      {"one section under two names", {{80, 103}, {90, 107}}, nullptr, ""},
+      {"an empty section inside a directory", {{60, 60}, {70, 60}}, nullptr, ""},
+      {"groups whose sections lie in another order",
+       {{60, 107}, {70, 111}, {80, 103}, {90, 107}},
+       nullptr,
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bytes bytes = soundFile();
+    for (const auto& [field, position] : c.positions) putInt32(bytes, field, position);
+    const auto problems = checkContainer(DataFile(bytes));
+    if (c.section == nullptr) {
+      EXPECT_EQ(allProblems(bytes), "");
+      continue;
+    }
+    ASSERT_EQ(problems.size(), 1u) << allProblems(bytes);
+    EXPECT_EQ(problems[0].section, c.section);
+    EXPECT_NE(problems[0].what.find(c.expected), std::string::npos) << problems[0].what;
+  }
+}
+
 }  // namespace
 }  // namespace kolvard

@@ -17,6 +17,7 @@ constexpr std::size_t kOccurrenceItem = 15;
 constexpr std::size_t kTypeCells = 6;
 constexpr std::size_t kTypeCellsStart = 12;  // characters 13..36
 constexpr std::size_t kTypeCodeWidth = 4;
+constexpr std::size_t kTypeFields = 36;  // value, page numbers and the six type codes
 
 // The tags of the text part before the picture: each escape "*" takes a known letter.
 void checkTags(CheckContext& context, const CheckedSection& section, std::string_view text) {
@@ -59,11 +60,49 @@ void checkClicheRecord(CheckContext& context, const CheckedSection& section) {
   checkRunLengthRows(context, section.name, picture, record.picture, kClichePictureRows);
 }
 
+// Characters 1-36 of a page: text, the value one of the edition's, the page and the number of
+// pages numbers with the page not beyond them. False when they are not.
+bool checkPageFields(CheckContext& context, const CheckedSection& section, std::string_view fields,
+                     int index, const TypePage& page) {
+  const std::int64_t at = section.ref.start + static_cast<std::int64_t>(index) * kTypePageBytes;
+  const std::string which = "page record " + std::to_string(index + 1);
+  if (const auto fault = textFault(fields)) {
+    context.report(section.name, at + static_cast<std::int64_t>(fault->at),
+                   which + " " + fault->what);
+    return false;
+  }
+  // "R": the frames of the two-coloured edition, which the type screen also offers.
+  const auto& values = valuesOf(section.kind.edition);
+  if (page.value != "R" && std::find(values.begin(), values.end(), page.value) == values.end()) {
+    context.report(section.name, at,
+                   which + " names the value \"" + page.value + "\", no value of edition " +
+                       section.kind.edition);
+    return false;
+  }
+  const auto isNumber = [](std::string_view field) {
+    const std::string_view t = trimmed(field);
+    return !t.empty() && std::all_of(t.begin(), t.end(), isDigit);
+  };
+  if (!isNumber(fields.substr(4, 3)) || !isNumber(fields.substr(7, 3)) || page.page > page.pages) {
+    context.report(section.name, at,
+                   which + " of " + page.value + " is not page \"" +
+                       std::string(trimmed(fields.substr(4, 3))) + "\" of \"" +
+                       std::string(trimmed(fields.substr(7, 3))) + "\" pages");
+    return false;
+  }
+  return true;
+}
+
 // The two-coloured edition's pages: four blanks end a page's types.
 void checkTwoColouredTypePages(CheckContext& context, const CheckedSection& section,
                                std::string_view text, std::size_t size) {
   for (std::size_t at = 0; at + size <= text.size() && text[at] != '*'; at += size) {
     const std::string_view record = text.substr(at, size);
+    if (const auto fault = textFault(record)) {
+      context.report(section.name, section.ref.start + static_cast<std::int64_t>(at + fault->at),
+                     "page record " + std::to_string(at / size + 1) + " " + fault->what);
+      continue;
+    }
     const std::string value(withoutTrailingBlanks(record.substr(0, 4)));
     for (std::size_t cell = 0; cell < kTypeCells; ++cell) {
       const std::size_t from = kTypeCellsStart + cell * kTypeCodeWidth;
@@ -106,6 +145,8 @@ void checkTypePages(CheckContext& context, const CheckedSection& section) {
     for (int i = 0; i < pages.endIndex(); ++i) {
       if (!pages.isPage(i)) continue;
       const TypePage& page = pages.page(i);
+      const std::string_view fields = text.substr(static_cast<std::size_t>(i) * size, kTypeFields);
+      if (!checkPageFields(context, section, fields, i, page)) continue;
       for (const std::string& type : page.types) {
         if (type.empty()) continue;
         const std::string key = typeRecordKey(section.kind.edition, page.value, type);

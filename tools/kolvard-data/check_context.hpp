@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,10 +14,12 @@
 
 namespace kolvard::datatool {
 
+// The first fault found in a section, and how many more it holds.
 struct DataProblem {
   std::string section;  // cp865, may be empty
   std::int64_t offset = 0;
-  std::string what;  // plain English, names in cp865
+  std::string what;    // plain English, names in cp865
+  int moreFaults = 0;  // further faults of the same section, folded into this line
 };
 
 class CheckContext {
@@ -38,8 +41,24 @@ class CheckContext {
     return valuesWithCliches_.contains(storedValueKey);
   }
 
+  // A fault of the section being checked: the first one of a section is kept, the others
+  // counted with it (a section overwritten with random bytes holds thousands).
+  // The frame flaw records ("T" + stored setting code + "-" + coded running number): the
+  // highest running number of each code, which the code's flaw count must reach.
+  void noteFrameFlawRecord(int code, int running, const std::string& name) {
+    auto& highest = highestFrameFlaws_[code];
+    if (running > highest.first) highest = {running, name};
+  }
+  const std::map<int, std::pair<int, std::string>>& highestFrameFlaws() const {
+    return highestFrameFlaws_;
+  }
+
   void report(std::string section, std::int64_t offset, std::string what) {
-    problems_.push_back({std::move(section), offset, std::move(what)});
+    if (!problems_.empty() && problems_.back().section == section) {
+      ++problems_.back().moreFaults;
+      return;
+    }
+    problems_.push_back({std::move(section), offset, std::move(what), 0});
   }
   std::vector<DataProblem> takeProblems() { return std::move(problems_); }
 
@@ -47,6 +66,7 @@ class CheckContext {
   const DataFile& file_;
   std::unordered_map<std::string, SectionRef> sections_;
   std::unordered_set<std::string> valuesWithCliches_;
+  std::map<int, std::pair<int, std::string>> highestFrameFlaws_;
   std::vector<DataProblem> problems_;
 };
 

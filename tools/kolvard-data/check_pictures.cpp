@@ -10,6 +10,18 @@ namespace {
 constexpr int kGlyphCount = 256;
 constexpr int kGlyphHeaderBytes = 10;
 
+// Every font draws the digits and capitals of the program's texts: their glyphs have ink.
+bool mustHaveInk(std::size_t code) {
+  return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z');
+}
+
+bool hasInk(const Glyph& glyph) {
+  for (const std::uint8_t b : glyph.bits) {
+    if (b != 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void checkFont(CheckContext& context, const CheckedSection& section) {
@@ -37,6 +49,11 @@ void checkFont(CheckContext& context, const CheckedSection& section) {
       context.report(section.name, offset,
                      which + "its bitmap of " + std::to_string(glyph.rows) + " rows of " +
                          std::to_string(glyph.bytesPerRow) + " bytes runs past the record");
+    } else if (mustHaveInk(code) && !hasInk(glyph)) {
+      context.report(section.name, offset,
+                     which + "\"" + std::string(1, static_cast<char>(code)) +
+                         "\" has no ink (width " + std::to_string(glyph.width) + ", " +
+                         std::to_string(glyph.rows) + " rows)");
     }
   }
 }

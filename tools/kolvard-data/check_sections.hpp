@@ -3,7 +3,9 @@
 // references go through the context's names).
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "data/data_file.hpp"
 #include "kolvard-data/check_context.hpp"
@@ -50,6 +52,14 @@ void checkPrintingOrder(CheckContext& context, const CheckedSection& section);
 // check_series.cpp: series indexes and series limits.
 void checkSeriesIndex(CheckContext& context, const CheckedSection& section);
 void checkSeriesLimits(CheckContext& context, const CheckedSection& section);
+
+// Shared by the checks of texts: the first fault of a fixed-width text record, a control
+// character or a zero byte inside the text (zero bytes may only pad its end, after some text).
+struct TextFault {
+  std::size_t at;  // within the record
+  std::string what;
+};
+std::optional<TextFault> textFault(std::string_view record);
 
 // Shared by the checks of run-length pictures: the problems of `rows` expected rows decoded
 // from `bytes`, which start at file offset `offset`.

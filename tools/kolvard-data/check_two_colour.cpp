@@ -169,6 +169,12 @@ void checkPrintingOrder(CheckContext& context, const CheckedSection& section) {
     if (comma == std::string_view::npos || record.substr(0, comma) != std::to_string(s)) {
       context.report(section.name, at,
                      "record " + std::to_string(s) + " is not labelled " + std::to_string(s));
+      continue;
+    }
+    // The fields are text up to the last ","; what follows is filler.
+    if (const auto fault = textFault(record.substr(0, record.rfind(',')))) {
+      context.report(section.name, at + static_cast<std::int64_t>(fault->at),
+                     "record " + std::to_string(s) + " " + fault->what);
     }
   }
 }

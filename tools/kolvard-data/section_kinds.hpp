@@ -26,7 +26,7 @@ enum class SectionKind {
                         // + "-" + running number for a frame flaw
   TypeRecord,           // edition + value + "M" + type; "TM" + type for the frame types
   Composite,            // edition + "F" + value + series + "-" + code, or "Q" + value + "1-" + code
-  FixedRecords,         // the two-coloured tables of fixed-size records
+  FixedRecords,         // the frame setting descriptions "TSERIER": fixed-size text records
   TwoColourValueData,   // "T" + value + "DAT": printing blocks with frame block references
   FrameData,            // "TRAMDAT": frame blocks, transforms and frame fields
   PrintingOrder,        // "TTRYK": 320-byte records, record s labelled s
