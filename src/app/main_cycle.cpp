@@ -90,7 +90,6 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
   // would make the front page take the settings for damaged.
   if (!dataFileProblems(*data).empty()) return startupError(kDataFileDamagedMessage);
 
-  state.frames = FrameData(*data, data->findSection("TRAMDAT"));
   state.frameSettingCounts = FrameSettingCounts(*data, data->findSection("TRFANTAL"));
   Screen screen(&*data);
   PlatformDisplay display(screen, platform);

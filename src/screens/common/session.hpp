@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "data/data_file.hpp"
@@ -53,7 +54,8 @@ struct SharedState {
   std::string caption;                            // the edition caption of headings
   std::array<std::int16_t, 74> printingCounts{};  // entries 1..73 from edition + "RFANTAL"
   EditionSections sections;
-  FrameData frames;  // "TRAMDAT", decoded once at start-up
+  // "TRAMDAT", decoded when a two-coloured screen first needs it and kept for the run.
+  std::optional<FrameData> frames;
   // The two-coloured screens' position table of the selected value and printing, and how its
   // last load went.
   TwoColourPositionTable twoColourPositions;
@@ -70,6 +72,10 @@ struct SharedState {
 
   const std::string& edition() const { return selection.edition(); }
   const std::string& value() const { return selection.value(); }
+  const FrameData& frameData(const DataFile& data) {
+    if (!frames) frames.emplace(data, data.findSection("TRAMDAT"));
+    return *frames;
+  }
 };
 
 struct Session {

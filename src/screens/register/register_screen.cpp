@@ -293,7 +293,8 @@ void RegisterScreen::search() {
   const SearchScope scope{selection.edition(), selection.value(), selection.printings().from,
                           selection.printings().to};
   if (layout_.twoColoured) {
-    runTwoColourSearch(scope, reg_, reg_, session_.data, session_.state.frames, &progress);
+    runTwoColourSearch(scope, reg_, reg_, session_.data, session_.state.frameData(session_.data),
+                       &progress);
   } else {
     runSearch(scope, reg_, reg_, session_.data, &progress);
   }
@@ -352,8 +353,8 @@ void RegisterScreen::loadTwoColourPositions() {
   const std::string key = selection.value() + '/' + selection.printing();
   if (key == loadedFor_) return;
   loadedFor_ = key;
-  state.twoColourLoad =
-      loadSelectedPositions(state.twoColourPositions, session_.data, state.frames, state.selection);
+  state.twoColourLoad = loadSelectedPositions(state.twoColourPositions, session_.data,
+                                              state.frameData(session_.data), state.selection);
 }
 
 void RegisterScreen::drawWhole() {

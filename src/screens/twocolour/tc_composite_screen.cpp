@@ -80,8 +80,8 @@ void TwoColourCompositeScreen::takeStartingPlace() {
           seriesForPrinting(index, s.value(), std::max(1, leadingNumber(s.printing())), false)) {
     state_.ovalSeries = std::max(1, record->series);
   }
-  st.twoColourLoad =
-      loadSelectedPositions(st.twoColourPositions, session_.data, st.frames, st.selection);
+  st.twoColourLoad = loadSelectedPositions(st.twoColourPositions, session_.data,
+                                           st.frameData(session_.data), st.selection);
   // The setting of the printing's frame block ("58", "27B"), else of the position's frame flaw.
   const TwoColourReading reading = readTwoColourPosition(st.twoColourPositions, s.positionIndex());
   if (const int block = leadingNumber(st.twoColourPositions.frameBlock().block); block >= 1) {

@@ -34,8 +34,8 @@ void TwoColourFlawScreen::message(int number, const MessageArgs& args) {
 
 void TwoColourFlawScreen::loadTable() {
   SharedState& st = session_.state;
-  st.twoColourLoad =
-      loadSelectedPositions(st.twoColourPositions, session_.data, st.frames, st.selection);
+  st.twoColourLoad = loadSelectedPositions(st.twoColourPositions, session_.data,
+                                           st.frameData(session_.data), st.selection);
 }
 
 // The fields of the selected position: its oval and frame flaw numbers become the screen's,

@@ -51,10 +51,11 @@ void TwoColourSchemaScreen::loadTables() {
   Selection& s = st.selection;
   // The shared table as the flaw screen reads it; the schemas of a few printings show the
   // sheet one printing block on.
-  st.twoColourLoad = loadSelectedPositions(st.twoColourPositions, session_.data, st.frames, s);
+  st.twoColourLoad =
+      loadSelectedPositions(st.twoColourPositions, session_.data, st.frameData(session_.data), s);
   extraStep_ = needsExtraLoadStep(s.value(), s.printing());
   if (extraStep_) {
-    extraTable_.load(session_.data, st.frames, s.edition(), s.value(),
+    extraTable_.load(session_.data, st.frameData(session_.data), s.edition(), s.value(),
                      printingBlockName(s.value(), s.printing()), 1);
   }
   const bool onePane = isSinglePanePrinting(s.value(), s.printing()) ||
