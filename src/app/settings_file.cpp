@@ -10,14 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "data/cp865.hpp"
 #include "domain/value_tables.hpp"
-
-#ifdef _WIN32
-#include <io.h>
-#elif __has_include(<unistd.h>)
-#include <unistd.h>
-#define KOLVARD_HAVE_FSYNC 1
-#endif
+#include "print/replacing_file.hpp"
 
 namespace kolvard {
 namespace fs = std::filesystem;
@@ -217,41 +212,21 @@ std::optional<std::string> readFile(const fs::path& path) {
   return data;
 }
 
-// Writes `content` to the scratch file and renames it over the settings file. On any failure
-// the scratch file is removed and the settings file is not touched; a read-only settings file
-// is a failure.
+// Writes `content` to a new scratch file beside the settings file, flushed to disk, and
+// renames it over the settings file. On any failure the scratch file is removed and the
+// settings file is not touched; a read-only settings file is a failure.
 bool writeThroughScratch(const SettingsPaths& paths, const std::string& content) {
-  std::error_code ec;
-  // A settings file the user made read-only is kept as it is: renaming over it would work
-  // in a writable folder, but would undo the user's protection.
-  const auto current = fs::symlink_status(paths.file, ec);
-  if (fs::is_regular_file(current) &&
-      (current.permissions() & fs::perms::owner_write) == fs::perms::none) {
+  // The names as the scratch file's cp865 names (both are plain ASCII as the program makes them).
+  const auto cp865Name = [](const fs::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return utf8ToCp865(std::string(name.begin(), name.end()));
+  };
+  ReplacingFile file;
+  if (!file.open(paths.file.parent_path(), cp865Name(paths.file), cp865Name(paths.scratch)).ok) {
     return false;
   }
-  const auto status = fs::symlink_status(paths.scratch, ec);
-  if (fs::is_symlink(status)) {
-    if (!fs::remove(paths.scratch, ec)) return false;  // a stale link: never write through it
-  } else if (fs::exists(status) && !fs::is_regular_file(status)) {
-    return false;  // a directory or device in the way: leave it alone
-  }
-
-  std::FILE* out = std::fopen(paths.scratch.string().c_str(), "wb");
-  if (out == nullptr) return false;
-  bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-  ok = std::fflush(out) == 0 && ok;
-#ifdef _WIN32
-  ok = ::_commit(::_fileno(out)) == 0 && ok;
-#elif defined(KOLVARD_HAVE_FSYNC)
-  ok = ::fsync(::fileno(out)) == 0 && ok;
-#endif
-  ok = std::fclose(out) == 0 && ok;
-  if (ok) {
-    fs::rename(paths.scratch, paths.file, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(paths.scratch, ec);
-  return ok;
+  file.write(content.data(), content.size());
+  return file.commit().ok;
 }
 
 // Takes a record into the state, with the rules every load applies.
@@ -359,12 +334,6 @@ bool saveSettings(ProgramState& state, const SettingsPaths& paths) {
   const bool ok = writeThroughScratch(paths, content);
   if (state.zoom != 2 && state.zoom != 3 && state.zoom != 4) state.zoom = 3;
   return ok;
-}
-
-void deleteSettingsFile(const SettingsPaths& paths) {
-  std::error_code ec;
-  const auto status = fs::symlink_status(paths.file, ec);
-  if (fs::exists(status) && !fs::is_directory(status)) fs::remove(paths.file, ec);
 }
 
 }  // namespace kolvard

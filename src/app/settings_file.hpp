@@ -35,8 +35,9 @@ void loadSettings(ProgramState& state, std::string_view edition, const SettingsP
 
 // Rewrites the settings file: zoom, the current record (recordOfSelection; the Iceland oval
 // values under "I"), then every other edition's latest record from the previous file (exactly
-// one record per edition). The new content goes to the scratch file, which is flushed and
-// closed, then renamed over the settings file. Returns false when that did not work, or when
+// one record per edition). The new content goes to a new scratch file (the scratch name, or
+// that name with a unique tail when something stands there), flushed to disk and closed, then
+// renamed over the settings file. Returns false when that did not work, or when
 // the settings file is read-only; the old settings file then stays as it was. Limits state.zoom
 // to 2..4 (else 3) afterwards, whether or not the write worked.
 bool saveSettings(ProgramState& state, const SettingsPaths& paths = {});
@@ -48,8 +49,5 @@ EditionSettings recordOfSelection(const ProgramState& state);
 // A record taken into the state: state.settings, the selection (the Iceland flag for "I") and
 // the register's criteria and include switch.
 void selectRecord(ProgramState& state, const EditionSettings& record);
-
-// Deletes the settings file (the damaged-settings recovery); no error when it does not exist.
-void deleteSettingsFile(const SettingsPaths& paths = {});
 
 }  // namespace kolvard

@@ -1,15 +1,77 @@
 #include "print/replacing_file.hpp"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <system_error>
 
 #include "data/cp865.hpp"
 #include "data/utf8_path.hpp"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace kolvard {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A new file under `path`, never one that stands there already (nor a link's target).
+// Nothing when that fails; errno says why.
+std::FILE* createExclusively(const fs::path& path) {
+#ifdef _WIN32
+  int fd = -1;
+  if (::_wsopen_s(&fd, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                  _SH_DENYWR, _S_IREAD | _S_IWRITE) != 0) {
+    return nullptr;
+  }
+  std::FILE* file = ::_fdopen(fd, "wb");
+  if (file == nullptr) ::_close(fd);
+#else
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (file == nullptr) ::close(fd);
+#endif
+  return file;
+}
+
+// Flushes what the system holds of the file to the disk.
+bool syncToDisk(std::FILE* file) {
+#ifdef _WIN32
+  return ::_commit(::_fileno(file)) == 0;
+#else
+  return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+// A tail that makes a scratch name unique among the runs and files of the moment.
+std::string uniqueTail() {
+  static std::atomic<std::uint64_t> counter{0};
+  const auto now = static_cast<std::uint64_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count());
+  std::uint64_t mix = now ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
+  mix ^= mix >> 29;
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuv";
+  std::string tail(".");
+  for (int i = 0; i < 8; ++i, mix >>= 5) tail.push_back(kDigits[mix & 31]);
+  return tail;
+}
+
+bool isReadOnlyFile(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::symlink_status(path, ec);
+  return !ec && fs::is_regular_file(status) &&
+         (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
 
 FileWriteResult failedWith(std::string why) {
   return FileWriteResult{false, std::move(why)};
@@ -37,6 +99,8 @@ std::string fileErrorReason(int error) {
       return "mappen findes ikke";
     case EISDIR:
       return "navnet bruges af en mappe";
+    case EEXIST:
+      return "der er ikke et ledigt navn til en midlertidig fil";
     default:
       return std::generic_category().message(error);
   }
@@ -46,7 +110,8 @@ ReplacingFile::~ReplacingFile() {
   abandon();
 }
 
-FileWriteResult ReplacingFile::open(const fs::path& directory, std::string_view fileName) {
+FileWriteResult ReplacingFile::open(const fs::path& directory, std::string_view fileName,
+                                    std::string_view scratchName) {
   abandon();
   error_ = 0;
   if (fileName.empty() || fileName.find('/') != std::string_view::npos ||
@@ -62,19 +127,28 @@ FileWriteResult ReplacingFile::open(const fs::path& directory, std::string_view 
   const std::string name = cp865ToUtf8(fileName);
   const fs::path target = dir / utf8Path(name);
   if (fs::is_directory(target, ec)) return failedWith(fileErrorReason(EISDIR));
-  const fs::path scratch = dir / utf8Path("." + name + ".part");
-  if (fs::is_directory(scratch, ec)) return failedWith(fileErrorReason(EISDIR));
+  // A file the user made read-only is kept: renaming over it would work in a writable
+  // folder, but would undo the user's protection.
+  if (isReadOnlyFile(target)) return failedWith("filen er skrivebeskyttet");
 
-  errno = 0;
-#ifdef _WIN32
-  file_ = ::_wfopen(scratch.c_str(), L"wb");  // the wide name: any letter, any code page
-#else
-  file_ = std::fopen(scratch.c_str(), "wb");
-#endif
-  if (file_ == nullptr) return failedWith(fileErrorReason(errno != 0 ? errno : EACCES));
-  scratch_ = scratch;
-  target_ = target;
-  return FileWriteResult{true, {}};
+  const std::string scratchBase =
+      scratchName.empty() ? "." + name + ".part" : cp865ToUtf8(scratchName);
+  // The plain scratch name first; when something stands there (a file left by a run that was
+  // cut off, a planted link), a unique one beside it.
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    const fs::path scratch = dir / utf8Path(attempt == 0 ? scratchBase : scratchBase + uniqueTail());
+    errno = 0;
+    file_ = createExclusively(scratch);
+    if (file_ != nullptr) {
+      scratch_ = scratch;
+      target_ = target;
+      return FileWriteResult{true, {}};
+    }
+    const int error = errno != 0 ? errno : EACCES;
+    // ELOOP: a link under the name where O_NOFOLLOW is honoured before O_EXCL.
+    if (error != EEXIST && error != ELOOP) return failedWith(fileErrorReason(error));
+  }
+  return failedWith(fileErrorReason(EEXIST));
 }
 
 bool ReplacingFile::write(const void* data, std::size_t size) {
@@ -97,7 +171,7 @@ FileWriteResult ReplacingFile::commit() {
   if (file_ == nullptr && error_ == 0) error_ = EBADF;
   if (error_ == 0) {
     errno = 0;
-    if (std::fflush(file_) != 0) error_ = errno != 0 ? errno : EIO;
+    if (std::fflush(file_) != 0 || !syncToDisk(file_)) error_ = errno != 0 ? errno : EIO;
   }
   if (file_ != nullptr) {
     errno = 0;

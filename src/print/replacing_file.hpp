@@ -1,6 +1,9 @@
-// A file written beside its final name under the scratch name ".NAME.part" and renamed over
-// the final name only when complete: a failed or abandoned write leaves neither the scratch
-// file nor a partial file under the final name, and an old file of that name stays untouched.
+// A file written beside its final name under a scratch name (".NAME.part", or that name with
+// a unique tail when it is taken) and renamed over the final name only when complete and
+// flushed to disk: a failed or abandoned write leaves neither the scratch file nor a partial
+// file under the final name, and an old file of that name stays untouched. The scratch file
+// is always a new file of this process: a file or link already standing under a scratch name
+// is never opened, so nothing is written outside the directory through a planted link.
 #pragma once
 
 #include <cstddef>
@@ -23,8 +26,11 @@ class ReplacingFile {
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-  // Checks the directory and the cp865 name and creates the scratch file.
-  FileWriteResult open(const std::filesystem::path& directory, std::string_view fileName);
+  // Checks the directory and the cp865 name and creates the scratch file. An existing target
+  // the user made read-only is refused ("filen er skrivebeskyttet") and kept as it is.
+  // `scratchName` (cp865) replaces the ".NAME.part" scratch name when given.
+  FileWriteResult open(const std::filesystem::path& directory, std::string_view fileName,
+                       std::string_view scratchName = {});
 
   // Appends bytes; after the first failure nothing more is written and false is returned.
   bool write(const void* data, std::size_t size);
@@ -32,7 +38,7 @@ class ReplacingFile {
   // Why the writing failed (empty while it has not).
   std::string failure() const;
 
-  // Closes the scratch file and renames it over the final name.
+  // Flushes the scratch file to disk, closes it and renames it over the final name.
   FileWriteResult commit();
   // Closes and removes the scratch file.
   void abandon();

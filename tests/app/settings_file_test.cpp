@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -386,10 +387,10 @@ TEST_F(SettingsFileTest, FailedWriteLeavesOldFileAndReportsIt) {
   ProgramState state;
   loadSettings(state, "V", paths_);
   state.zoom = 8;
-  fs::create_directory(paths_.scratch);  // the scratch file cannot be created
-  EXPECT_FALSE(saveSettings(state, paths_));
+  fs::permissions(paths_.file, fs::perms::owner_write | fs::perms::group_write |
+                                   fs::perms::others_write, fs::perm_options::remove);
+  EXPECT_FALSE(saveSettings(state, paths_));  // the user's read-only file is kept
   EXPECT_EQ(readFile(), before);
-  EXPECT_TRUE(fs::is_directory(paths_.scratch));
   EXPECT_EQ(state.zoom, 3);
 
   SettingsPaths nowhere{dir_ / "missing" / "KOL703.CFG", dir_ / "missing" / "KOL703.XXX"};
@@ -404,26 +405,50 @@ TEST_F(SettingsFileTest, FailedWriteLeavesOldFileAndReportsIt) {
   EXPECT_TRUE(fs::is_directory(blocked.file / "inside"));
 }
 
-TEST_F(SettingsFileTest, StaleScratchFileIsReplaced) {
-  {
-    std::ofstream stale(paths_.scratch, std::ios::binary);
-    stale << "left over from an interrupted save, much longer than the new content will be... "
-          << std::string(5000, '#');
+// Whatever stands under the scratch name (left by a save that was cut off, made read-only,
+// a link planted to a file elsewhere, a directory) is neither written nor followed, and
+// blocks no save.
+TEST_F(SettingsFileTest, WhatStandsUnderTheScratchNameIsLeftAlone) {
+  const fs::path outside = dir_ / "outside.txt";
+  const std::string stale = "left over from an interrupted save";
+  const struct {
+    const char* what;
+    std::function<void()> plant;
+  } cases[] = {
+      {"stale file", [&] { std::ofstream(paths_.scratch, std::ios::binary) << stale; }},
+      {"read-only stale file",
+       [&] {
+         std::ofstream(paths_.scratch, std::ios::binary) << stale;
+         fs::permissions(paths_.scratch, fs::perms::owner_read);
+       }},
+      {"link to a file elsewhere",
+       [&] {
+         std::ofstream(outside, std::ios::binary) << stale;
+         fs::create_symlink(outside, paths_.scratch);
+       }},
+      {"dangling link", [&] { fs::create_symlink(dir_ / "nothing", paths_.scratch); }},
+      {"directory", [&] { fs::create_directory(paths_.scratch); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    c.plant();
+    const auto before = fs::symlink_status(paths_.scratch).type();
+    ProgramState state;
+    loadSettings(state, "C", paths_);
+    ASSERT_TRUE(saveSettings(state, paths_));
+    EXPECT_EQ(loaded().settings.edition, "C");
+    EXPECT_EQ(fileLines().size(), 3u);
+    EXPECT_EQ(fs::symlink_status(paths_.scratch).type(), before);
+    if (fs::exists(outside)) {
+      std::ifstream in(outside, std::ios::binary);
+      EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), stale);
+    }
+    std::size_t names = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_)) ++names;
+    EXPECT_EQ(names, fs::exists(outside) ? 3u : 2u);  // no scratch file of the save left
   }
-  ProgramState state;
-  loadSettings(state, "C", paths_);
-  ASSERT_TRUE(saveSettings(state, paths_));
-  EXPECT_FALSE(fs::exists(paths_.scratch));
-  EXPECT_EQ(loaded().settings.edition, "C");
-  EXPECT_EQ(fileLines().size(), 3u);
-}
-
-TEST_F(SettingsFileTest, DeletingTheFileRecoversDefaults) {
-  deleteSettingsFile(paths_);  // nothing there yet: no error
-  saveAs("A", "16s", "A8");
-  deleteSettingsFile(paths_);
-  EXPECT_FALSE(fs::exists(paths_.file));
-  expectTwoColourDefaults(loaded());
 }
 
 }  // namespace

@@ -182,6 +182,51 @@ TEST(SchemaBitmap, WriteIntoAReadOnlyDirectoryFailsAndKeepsTheOldFile) {
   EXPECT_EQ(namesIn(ro), std::vector<std::string>{"A.BMP"});
 }
 
+// What a hostile or careful folder holds: a link planted under the scratch name is never
+// written through, a file left there blocks nothing, and a target the user made read-only is
+// kept with its reason named.
+TEST(SchemaBitmap, WriteNeitherFollowsPlantedNamesNorReplacesAReadOnlyFile) {
+  const struct {
+    const char* what;
+    const char* plantedName;  // under which the plant stands
+    bool linkOutside;         // a link to dir/outside.txt, else a plain file "stale"
+    bool readOnlyTarget;
+    bool written;
+  } cases[] = {
+      {"link at the scratch name", ".A.BMP.part", true, false, true},
+      {"stale scratch file", ".A.BMP.part", false, false, true},
+      {"read-only target", "", false, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchDir dir;
+    fs::create_directory(dir / "out");
+    writeText(dir / "outside.txt", "outside");
+    if (*c.plantedName != '\0') {
+      if (c.linkOutside) {
+        fs::create_symlink(dir / "outside.txt", dir / "out" / c.plantedName);
+      } else {
+        writeText(dir / "out" / c.plantedName, "stale");
+      }
+    }
+    writeText(dir / "out" / "A.BMP", "old");
+    if (c.readOnlyTarget) fs::permissions(dir / "out" / "A.BMP", fs::perms::owner_read);
+    const FileWriteResult result = writeFileReplacing(dir / "out", "A.BMP", {1, 2, 3});
+    EXPECT_EQ(result.ok, c.written) << result.error;
+    if (c.readOnlyTarget) {
+      EXPECT_EQ(result.error, "filen er skrivebeskyttet");
+    }
+    const std::vector<std::uint8_t> expectedBytes =
+        c.written ? std::vector<std::uint8_t>{1, 2, 3} : std::vector<std::uint8_t>{'o', 'l', 'd'};
+    EXPECT_EQ(fileBytes(dir / "out" / "A.BMP"), expectedBytes);
+    EXPECT_EQ(fileBytes(dir / "outside.txt"),
+              (std::vector<std::uint8_t>{'o', 'u', 't', 's', 'i', 'd', 'e'}));
+    std::vector<std::string> expected{"A.BMP"};
+    if (*c.plantedName != '\0') expected.insert(expected.begin(), c.plantedName);
+    EXPECT_EQ(namesIn(dir / "out"), expected);  // no scratch file of the write left
+  }
+}
+
 // A directory where no file can be made whatever the rights (the process table of Linux):
 // the failure of the scratch file itself is reported.
 TEST(SchemaBitmap, WriteWhereNoFileCanBeMadeFails) {

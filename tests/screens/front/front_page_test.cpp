@@ -229,8 +229,8 @@ TEST(FrontPage, UnwritableSettingsLeaveTheOldFileAndTheProgramGoesOn) {
   dir.addSampleData();
   runHeadless(dir, "P Esc");
   const std::string before = readFile(dir / "KOL703.CFG");
-  // The scratch file cannot be created: a directory stands in its place.
-  fs::create_directory(dir / "KOL703.XXX");
+  // The settings file the user made read-only is not replaced.
+  fs::permissions(dir / "KOL703.CFG", fs::perms::owner_read);
   const HeadlessResult r = runHeadless(dir, "Down Down Esc");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.state.value(), "8s");
