@@ -56,8 +56,8 @@ bool syncToDisk(std::FILE* file) {
 // A tail that makes a scratch name unique among the runs and files of the moment.
 std::string uniqueTail() {
   static std::atomic<std::uint64_t> counter{0};
-  const auto now = static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto now =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   std::uint64_t mix = now ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
   mix ^= mix >> 29;
   static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuv";
@@ -136,7 +136,8 @@ FileWriteResult ReplacingFile::open(const fs::path& directory, std::string_view 
   // The plain scratch name first; when something stands there (a file left by a run that was
   // cut off, a planted link), a unique one beside it.
   for (int attempt = 0; attempt < 16; ++attempt) {
-    const fs::path scratch = dir / utf8Path(attempt == 0 ? scratchBase : scratchBase + uniqueTail());
+    const fs::path scratch =
+        dir / utf8Path(attempt == 0 ? scratchBase : scratchBase + uniqueTail());
     errno = 0;
     file_ = createExclusively(scratch);
     if (file_ != nullptr) {

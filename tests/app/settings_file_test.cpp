@@ -387,8 +387,9 @@ TEST_F(SettingsFileTest, FailedWriteLeavesOldFileAndReportsIt) {
   ProgramState state;
   loadSettings(state, "V", paths_);
   state.zoom = 8;
-  fs::permissions(paths_.file, fs::perms::owner_write | fs::perms::group_write |
-                                   fs::perms::others_write, fs::perm_options::remove);
+  fs::permissions(paths_.file,
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
   EXPECT_FALSE(saveSettings(state, paths_));  // the user's read-only file is kept
   EXPECT_EQ(readFile(), before);
   EXPECT_EQ(state.zoom, 3);
