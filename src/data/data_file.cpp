@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "data/cp865.hpp"
+#include "data/mapped_file.hpp"
 
 namespace kolvard {
 namespace {
+
+// Positions in the file are 32-bit: nothing longer is a data file.
+constexpr std::size_t kLargestFile = 0x7FFFFFFF;
 
 constexpr std::int64_t kGroupEntrySize = 6;
 constexpr std::int64_t kNameEntrySize = 10;
@@ -31,21 +34,46 @@ std::string normaliseSectionName(std::string_view name) {
   return n;
 }
 
+struct DataFile::Storage {
+  std::vector<std::uint8_t> bytes;
+  std::unique_ptr<FileMapping> mapping;
+};
+
+DataFile::DataFile(std::vector<std::uint8_t> bytes) {
+  auto storage = std::make_shared<Storage>();
+  storage->bytes = std::move(bytes);
+  bytes_ = storage->bytes.data();
+  size_ = storage->bytes.size();
+  storage_ = std::move(storage);
+}
+
 std::optional<DataFile> DataFile::open(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
-  const std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  in.seekg(0);
-  if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-  return DataFile(std::move(bytes));
+  auto mapping = FileMapping::map(path);
+  if (!mapping || mapping->size() > kLargestFile) return read(path);
+  auto storage = std::make_shared<Storage>();
+  DataFile file;
+  file.bytes_ = mapping->data();
+  file.size_ = mapping->size();
+  file.access_ = Access::Mapped;
+  storage->mapping = std::move(mapping);
+  file.storage_ = std::move(storage);
+  return file;
+}
+
+std::optional<DataFile> DataFile::read(const std::filesystem::path& path) {
+  auto bytes = readWholeFile(path, kLargestFile);
+  if (!bytes) return std::nullopt;
+  return DataFile(std::move(*bytes));
+}
+
+bool DataFile::changedWhileOpen() const {
+  return storage_ && storage_->mapping && storage_->mapping->cutShortWhileMapped();
 }
 
 std::span<const std::uint8_t> DataFile::readBytes(std::int64_t position, std::int64_t count) const {
   if (position < 0 || count <= 0 || position >= size()) return {};
   const std::int64_t n = std::min(count, size() - position);
-  return {bytes_.data() + position, static_cast<std::size_t>(n)};
+  return {bytes_ + position, static_cast<std::size_t>(n)};
 }
 
 std::span<const std::uint8_t> DataFile::sectionBytes(const SectionRef& ref) const {

@@ -1,10 +1,18 @@
 // The reference data file: a read-only container of named sections reached through a
-// two-level directory at its start. The whole file is held in memory; every read is
-// bounds-checked and a read past the end of the file comes back short.
+// two-level directory at its start. The file is mapped into memory read-only, so a run reads
+// only the pages of the sections it touches; a file that cannot be mapped (a pipe, a share
+// that refuses) is read whole instead. Every read is bounds-checked against the size the file
+// had when it was opened, and a read past the end comes back short.
+//
+// A mapped file that another program cuts short while it is open (Linux; Windows refuses to
+// shorten a mapped file) reads as zeros beyond its new end instead of stopping the program:
+// such a page is replaced by a page of zeros when it is first touched, and
+// changedWhileOpen() says so.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -33,13 +41,23 @@ std::string normaliseSectionName(std::string_view name);
 
 class DataFile {
  public:
+  // How open() came by the bytes.
+  enum class Access { Mapped, Read };
+
   DataFile() = default;
-  explicit DataFile(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+  explicit DataFile(std::vector<std::uint8_t> bytes);
 
-  // Reads the whole file. Returns nothing when it cannot be opened or read.
+  // Maps the file, or reads it whole when it cannot be mapped. Returns nothing when it cannot
+  // be opened or read. A FIFO without a writer is not waited for.
   static std::optional<DataFile> open(const std::filesystem::path& path);
+  // As open(), always reading the whole file (what a file that cannot be mapped gets).
+  static std::optional<DataFile> read(const std::filesystem::path& path);
 
-  std::int64_t size() const { return static_cast<std::int64_t>(bytes_.size()); }
+  std::int64_t size() const { return static_cast<std::int64_t>(size_); }
+  Access access() const { return access_; }
+  // A mapped file was cut short by someone else since it was opened: some of its pages now
+  // read as zeros.
+  bool changedWhileOpen() const;
 
   // Up to `count` bytes from `position`; fewer (possibly none) where the file ends first.
   std::span<const std::uint8_t> readBytes(std::int64_t position, std::int64_t count) const;
@@ -61,8 +79,13 @@ class DataFile {
   };
   std::vector<Entry> listSections() const;
 
+  struct Storage;  // the bytes' owner: a vector or a mapping
+
  private:
-  std::vector<std::uint8_t> bytes_;
+  std::shared_ptr<const Storage> storage_;
+  const std::uint8_t* bytes_ = nullptr;
+  std::size_t size_ = 0;
+  Access access_ = Access::Read;
 };
 
 }  // namespace kolvard
