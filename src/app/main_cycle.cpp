@@ -91,7 +91,7 @@ int runProgram(Platform& platform, ProgramRun& run, const ProgramPaths& paths,
   if (!dataFileProblems(*data).empty()) return startupError(kDataFileDamagedMessage);
 
   state.frameSettingCounts = FrameSettingCounts(*data, data->findSection("TRFANTAL"));
-  Screen screen(&*data);
+  Screen screen(&*data, state.zoom);
   PlatformDisplay display(screen, platform);
   SettingsFileStore settings(state, paths.settings, console);
   Session session{state, *data, display, settings, paths.outputDirectory};

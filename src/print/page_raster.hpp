@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "ui/large_block_allocator.hpp"
 #include "ui/raster_sink.hpp"
 
 namespace kolvard {
@@ -47,7 +48,8 @@ class PageRaster : public RasterSink {
   std::span<const std::uint8_t> packedRow(int y) const;
 
  private:
-  std::vector<std::uint8_t> bits_;  // kRasterRows rows of kRasterRowBytes
+  std::vector<std::uint8_t, LargeBlockAllocator<std::uint8_t>>
+      bits_;  // kRasterRows rows of kRasterRowBytes
   bool halfTone_ = false;
 };
 

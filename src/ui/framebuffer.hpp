@@ -4,9 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "ui/large_block_allocator.hpp"
+
 namespace kolvard {
 
 using Rgb = std::uint32_t;  // 0xRRGGBB
+using PixelVector = std::vector<Rgb, LargeBlockAllocator<Rgb>>;
 
 class Framebuffer {
  public:
@@ -16,8 +19,8 @@ class Framebuffer {
 
   int width() const { return width_; }
   int height() const { return height_; }
-  const std::vector<Rgb>& pixels() const { return pixels_; }
-  std::vector<Rgb>& pixels() { return pixels_; }
+  const PixelVector& pixels() const { return pixels_; }
+  PixelVector& pixels() { return pixels_; }
 
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
   Rgb at(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
@@ -34,7 +37,7 @@ class Framebuffer {
  private:
   int width_ = 0;
   int height_ = 0;
-  std::vector<Rgb> pixels_;
+  PixelVector pixels_;
 };
 
 }  // namespace kolvard

@@ -22,23 +22,42 @@ bool writePng(const std::filesystem::path& path, const Framebuffer& image, std::
     if (error) *error = why;
     return false;
   };
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  png.width = static_cast<png_uint_32>(image.width());
-  png.height = static_cast<png_uint_32>(image.height());
-  png.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(image.width()) * image.height() * 3);
-  std::size_t i = 0;
-  for (const Rgb p : image.pixels()) {
-    rgb[i++] = static_cast<std::uint8_t>(p >> 16);
-    rgb[i++] = static_cast<std::uint8_t>(p >> 8);
-    rgb[i++] = static_cast<std::uint8_t>(p);
-  }
   FilePtr file(std::fopen(path.string().c_str(), "wb"));
   if (!file) return fail("cannot create " + path.string());
-  if (!png_image_write_to_stdio(&png, file.get(), 0, rgb.data(), 0, nullptr)) {
-    return fail(std::string("cannot write PNG: ") + png.message);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (info == nullptr) {
+    png_destroy_write_struct(&png, nullptr);
+    return fail("cannot write PNG: out of memory");
   }
+  // One row at a time from the framebuffer: no copy of the whole picture.
+  std::vector<png_byte> row(static_cast<std::size_t>(image.width()) * 3);
+  const PixelVector& pixels = image.pixels();
+  if (setjmp(png_jmpbuf(png)) != 0) {
+    png_destroy_write_struct(&png, &info);
+    return fail("cannot write PNG to " + path.string());
+  }
+  png_init_io(png, file.get());
+  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
+               static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  // Screenshots are flat colours: the fastest compression packs them nearly as well.
+  png_set_compression_level(png, 1);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_write_info(png, info);
+  const auto width = static_cast<std::size_t>(image.width());
+  for (int y = 0; y < image.height(); ++y) {
+    const Rgb* from = pixels.data() + static_cast<std::size_t>(y) * width;
+    png_byte* to = row.data();
+    for (std::size_t x = 0; x < width; ++x) {
+      *to++ = static_cast<png_byte>(from[x] >> 16);
+      *to++ = static_cast<png_byte>(from[x] >> 8);
+      *to++ = static_cast<png_byte>(from[x]);
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
   if (std::fclose(file.release()) != 0) return fail("cannot close " + path.string());
   return true;
 }

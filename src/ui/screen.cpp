@@ -34,14 +34,19 @@ std::vector<std::string_view> fontSectionNames() {
   return names;
 }
 
-Screen::Screen(const DataFile* data) : data_(data), glyphs_(data) {
-  openWindow(3);
+Screen::Screen(const DataFile* data, int zoom) : data_(data), glyphs_(data) {
+  openWindow(zoom);
 }
 
 void Screen::openWindow(int zoom) {
   zoom_ = zoom < 2 ? 2 : (zoom > 4 ? 4 : zoom);
-  frame_ =
-      Framebuffer(kVirtualWidth * zoom_ / 2, kVirtualHeight * zoom_ / 2, palette_[colour::kWhite]);
+  const int width = kVirtualWidth * zoom_ / 2;
+  const int height = kVirtualHeight * zoom_ / 2;
+  if (frame_.width() == width && frame_.height() == height) {
+    frame_.fillRect(0, 0, width, height, palette_[colour::kWhite]);  // the same memory again
+  } else {
+    frame_ = Framebuffer(width, height, palette_[colour::kWhite]);
+  }
   textColour_ = colour::kDarkGrey;
   backColour_ = colour::kWhite;
   penX_ = penY_ = lineStartX_ = 0;

@@ -47,7 +47,8 @@ std::vector<std::string_view> fontSectionNames();
 
 class Screen {
  public:
-  explicit Screen(const DataFile* data = nullptr);
+  // The window at `zoom` (2..4); the program opens the one the settings name.
+  explicit Screen(const DataFile* data = nullptr, int zoom = 3);
 
   // (Re)creates the drawing surface for a zoom (2, 3 or 4): client size 640·zoom/2 ×
   // 480·zoom/2, cleared, text colour 8 on background 15.

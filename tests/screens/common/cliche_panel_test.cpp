@@ -735,7 +735,7 @@ TEST_F(ClicheTest, FuzzedRecordsStayInsideThePanel) {
     const Framebuffer& f = s.framebuffer();
     const Rgb white = s.palette()[15];
     const Rgb ink = s.palette()[kPictureColour];
-    const std::vector<Rgb>& pixels = f.pixels();
+    const PixelVector& pixels = f.pixels();
     int badX = -1, badY = -1;
     for (int y = 0; y < f.height() && badX < 0; ++y) {
       const Rgb* row = pixels.data() + static_cast<std::size_t>(y) * f.width();
