@@ -2,8 +2,6 @@
 // key strings, and a short tone for the beep.
 #include "platform/sdl/sdl_platform.hpp"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sdl/sdl_api.hpp"
 #include "platform/sdl/sdl_keys.hpp"
 
 namespace kolvard {
@@ -50,26 +49,27 @@ class SdlPlatform final : public Platform {
 
   ~SdlPlatform() override {
     closeWindow();
-    if (audio_ != 0) SDL_CloseAudioDevice(audio_);
-    SDL_Quit();
+    if (audio_ != 0) sdl().CloseAudioDevice(audio_);
+    sdl().Quit();
   }
 
   void openWindow(int width, int height, std::string_view caption) override {
     closeWindow();
     const std::string title(caption);
-    window_ = SDL_CreateWindow(title.c_str(), kWindowX, kWindowY, width, height, SDL_WINDOW_SHOWN);
+    window_ =
+        sdl().CreateWindow(title.c_str(), kWindowX, kWindowY, width, height, SDL_WINDOW_SHOWN);
     if (window_ == nullptr) fail("cannot create the window");
-    windowId_ = SDL_GetWindowID(window_);
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    windowId_ = sdl().GetWindowID(window_);
+    renderer_ = sdl().CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer_ == nullptr) renderer_ = sdl().CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (renderer_ == nullptr) fail("cannot create a renderer for the window");
-    SDL_SetRenderDrawColor(renderer_, 0xFF, 0xFF, 0xFF, 0xFF);
-    SDL_RenderClear(renderer_);
-    SDL_RenderPresent(renderer_);
+    sdl().SetRenderDrawColor(renderer_, 0xFF, 0xFF, 0xFF, 0xFF);
+    sdl().RenderClear(renderer_);
+    sdl().RenderPresent(renderer_);
     // A window made again after a zoom change should have the keyboard, as the old one had.
-    SDL_RaiseWindow(window_);
-    SDL_StartTextInput();
-    SDL_PumpEvents();
+    sdl().RaiseWindow(window_);
+    sdl().StartTextInput();
+    sdl().PumpEvents();
   }
 
   void present(const Framebuffer& frame) override {
@@ -84,14 +84,14 @@ class SdlPlatform final : public Platform {
       checkClosed();
       if (!keys_.empty()) return takeKey();
       SDL_Event event;
-      if (SDL_WaitEvent(&event) == 0) fail("waiting for events failed");
+      if (sdl().WaitEvent(&event) == 0) fail("waiting for events failed");
       handle(event);
     }
   }
 
   KeyString pollKey() override {
     SDL_Event event;
-    while (!closed_ && SDL_PollEvent(&event) != 0) handle(event);
+    while (!closed_ && sdl().PollEvent(&event) != 0) handle(event);
     checkClosed();
     return keys_.empty() ? KeyString{} : takeKey();
   }
@@ -99,19 +99,20 @@ class SdlPlatform final : public Platform {
   void beep() override {
     if (!openAudio()) return;
     // Beeps that come faster than they play are not piled up.
-    if (SDL_GetQueuedAudioSize(audio_) > tone_.size() * sizeof(std::int16_t)) return;
-    SDL_QueueAudio(audio_, tone_.data(), static_cast<Uint32>(tone_.size() * sizeof(std::int16_t)));
+    if (sdl().GetQueuedAudioSize(audio_) > tone_.size() * sizeof(std::int16_t)) return;
+    sdl().QueueAudio(audio_, tone_.data(),
+                     static_cast<Uint32>(tone_.size() * sizeof(std::int16_t)));
   }
 
  private:
   [[noreturn]] static void fail(const char* what) {
-    throw std::runtime_error(std::string("SDL: ") + what + ": " + SDL_GetError());
+    throw std::runtime_error(std::string("SDL: ") + what + ": " + sdl().GetError());
   }
 
   void closeWindow() {
-    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
-    if (window_ != nullptr) SDL_DestroyWindow(window_);
+    if (texture_ != nullptr) sdl().DestroyTexture(texture_);
+    if (renderer_ != nullptr) sdl().DestroyRenderer(renderer_);
+    if (window_ != nullptr) sdl().DestroyWindow(window_);
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
@@ -121,19 +122,19 @@ class SdlPlatform final : public Platform {
 
   void upload() {
     if (texture_ == nullptr || textureWidth_ != last_.width() || textureHeight_ != last_.height()) {
-      if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+      if (texture_ != nullptr) sdl().DestroyTexture(texture_);
       // 0x00RRGGBB in a 32-bit word is exactly the framebuffer's pixel layout.
-      texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                   last_.width(), last_.height());
+      texture_ = sdl().CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                     last_.width(), last_.height());
       if (texture_ == nullptr) fail("cannot create the window texture");
-      SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
-      SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+      sdl().SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+      sdl().SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
       textureWidth_ = last_.width();
       textureHeight_ = last_.height();
     }
     void* pixels = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) fail("cannot lock the texture");
+    if (sdl().LockTexture(texture_, nullptr, &pixels, &pitch) != 0) fail("cannot lock the texture");
     const auto rowBytes = static_cast<std::size_t>(last_.width()) * sizeof(Rgb);
     const auto* source = reinterpret_cast<const unsigned char*>(last_.pixels().data());
     auto* target = static_cast<unsigned char*>(pixels);
@@ -141,19 +142,19 @@ class SdlPlatform final : public Platform {
       std::copy_n(source + static_cast<std::size_t>(y) * rowBytes, rowBytes,
                   target + static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch));
     }
-    SDL_UnlockTexture(texture_);
+    sdl().UnlockTexture(texture_);
   }
 
   // Shows the last frame pixel for pixel at the top left of the client area.
   void show() {
     if (renderer_ == nullptr) return;
-    SDL_SetRenderDrawColor(renderer_, 0xFF, 0xFF, 0xFF, 0xFF);
-    SDL_RenderClear(renderer_);
+    sdl().SetRenderDrawColor(renderer_, 0xFF, 0xFF, 0xFF, 0xFF);
+    sdl().RenderClear(renderer_);
     if (texture_ != nullptr) {
       const SDL_Rect target{0, 0, textureWidth_, textureHeight_};
-      SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+      sdl().RenderCopy(renderer_, texture_, nullptr, &target);
     }
-    SDL_RenderPresent(renderer_);
+    sdl().RenderPresent(renderer_);
   }
 
   void handle(const SDL_Event& event) {
@@ -181,7 +182,7 @@ class SdlPlatform final : public Platform {
         return;
       case SDL_RENDER_DEVICE_RESET:
         // The texture is gone with the device: make it again from the kept frame.
-        if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+        if (texture_ != nullptr) sdl().DestroyTexture(texture_);
         texture_ = nullptr;
         if (last_.width() > 0 && renderer_ != nullptr) upload();
         show();
@@ -213,7 +214,7 @@ class SdlPlatform final : public Platform {
   bool openAudio() {
     if (audio_ != 0) return true;
     if (audioFailed_) return false;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (sdl().InitSubSystem(SDL_INIT_AUDIO) != 0) {
       audioFailed_ = true;
       return false;
     }
@@ -223,14 +224,14 @@ class SdlPlatform final : public Platform {
     wanted.channels = 1;
     wanted.samples = 512;
     SDL_AudioSpec obtained{};
-    audio_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    audio_ = sdl().OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (audio_ == 0) {
       audioFailed_ = true;
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      sdl().QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
     tone_ = beepSamples(kBeepRate);
-    SDL_PauseAudioDevice(audio_, 0);
+    sdl().PauseAudioDevice(audio_, 0);
     return true;
   }
 
@@ -253,24 +254,29 @@ class SdlPlatform final : public Platform {
 bool invisibleDriver(const char* driver) {
   const std::string name = driver != nullptr ? driver : "";
   if (name != "offscreen" && name != "dummy" && name != "evdev") return false;
-  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  const char* asked = sdl().getenv("SDL_VIDEODRIVER");
   return asked == nullptr || name != asked;
 }
 
 }  // namespace
 
 std::unique_ptr<Platform> makeSdlPlatform() {
+  std::string missing;
+  if (loadSdl(missing) == nullptr) {
+    std::fprintf(stderr, "kolvard: cannot open a window: %s\n", missing.c_str());
+    return nullptr;
+  }
   // Interrupts end the program at once, as they do in the console.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  sdl().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  sdl().SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   std::string problem;
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    problem = SDL_GetError();
-  } else if (invisibleDriver(SDL_GetCurrentVideoDriver())) {
+  if (sdl().Init(SDL_INIT_VIDEO) != 0) {
+    problem = sdl().GetError();
+  } else if (invisibleDriver(sdl().GetCurrentVideoDriver())) {
     problem = "no display found";
   }
   if (!problem.empty()) {
-    SDL_Quit();
+    sdl().Quit();
     std::fprintf(stderr, "kolvard: cannot open a window: %s\n", problem.c_str());
     return nullptr;
   }
