@@ -11,7 +11,6 @@
 #include "data/text_fields.hpp"
 #include "data/utf8_path.hpp"
 #include "domain/edition_names.hpp"
-#include "print/page_print_buffers.hpp"
 #include "print/pdf_pages.hpp"
 #include "print/sheet_grid.hpp"
 #include "ui/screen.hpp"
@@ -44,8 +43,7 @@ bool openData(const std::filesystem::path& dataFile, Opened& opened, std::ostrea
     return false;
   }
   opened.data = std::make_unique<DataFile>(std::move(*data));
-  opened.screen = std::make_unique<Screen>(opened.data.get());
-  opened.screen->openWindow(2);
+  opened.screen = std::make_unique<Screen>(opened.data.get(), 2);
   opened.screen->setUpFonts();
   return true;
 }
@@ -156,8 +154,7 @@ int runExportCommand(const std::vector<std::string>& args, const std::filesystem
   const PlanResult planned = plan(context, words, value, err);
   if (planned.status != 0) return planned.status;
   const InterruptWatch watch;
-  PagePrintBuffers buffers;
-  const int status = writeExportPlan(planned.plan, options, context, buffers, out, err);
+  const int status = writeExportPlan(planned.plan, options, context, out, err);
   return status == 0 && planned.plan.incomplete ? 1 : status;
 }
 

@@ -70,7 +70,7 @@ int sheetPanes(const DataFile& data, const std::string& edition, const std::stri
   return std::max(1, readSheetOfPrinting(data, edition, value, printing).format.panes);
 }
 
-ExportPage sheetPage(ExportContext& context, const std::string& edition, const std::string& value,
+ExportPage sheetPage(const std::string& edition, const std::string& value,
                      const std::string& printing, int panes, int pane) {
   SheetSchemaPage names;
   names.edition = edition;
@@ -80,7 +80,7 @@ ExportPage sheetPage(ExportContext& context, const std::string& edition, const s
   names.pane = pane;
   ExportPage page;
   page.tag = sheetSchemaTag(names);
-  page.draw = [&context, names](PageRaster& raster) -> int {
+  page.draw = [names](ExportContext& context, PageRaster& raster) -> int {
     const SheetOfPrinting sheet =
         readSheetOfPrinting(context.data, names.edition, names.value, names.printing);
     const SheetKnowledge knowledge =
@@ -130,12 +130,11 @@ TwoColourSchemaPage twoColourPage(const DataFile& data, const LoadedTwoColour& l
   return makeTwoColourSchemaPage(data, loaded.table, value, printing, caption, pane);
 }
 
-ExportPage twoColourExportPage(ExportContext& context, const std::string& tag,
-                               const std::string& value, const std::string& printing,
-                               SchemaPane pane, SchemaPrintKind kind) {
+ExportPage twoColourExportPage(const std::string& tag, const std::string& value,
+                               const std::string& printing, SchemaPane pane, SchemaPrintKind kind) {
   ExportPage page;
   page.tag = tag;
-  page.draw = [&context, value, printing, pane, kind](PageRaster& raster) -> int {
+  page.draw = [value, printing, pane, kind](ExportContext& context, PageRaster& raster) -> int {
     const auto loaded = loadTwoColour(context, value, printing);
     const TwoColourSchemaPage schema = twoColourPage(context.data, *loaded, value, printing, pane);
     return drawTwoColourSchemaPage(context.screen, raster, context.data, schema, kind,
@@ -187,7 +186,7 @@ PlanResult planSheet(ExportContext& context, const std::vector<std::string>& arg
     return refused();
   }
   PlanResult result;
-  result.plan.pages.push_back(sheetPage(context, edition, value, printing, panes, pane));
+  result.plan.pages.push_back(sheetPage(edition, value, printing, panes, pane));
   result.plan.pdfTag = result.plan.pages.front().tag;
   return result;
 }
@@ -223,9 +222,9 @@ PlanResult planSeries(ExportContext& context, const std::vector<std::string>& ar
   for (int p = 1; p <= layout->pages; ++p) {
     ExportPage page;
     page.tag = seriesPageTag(edition, value, series, p);
-    page.draw = [&context, request, layout, p](PageRaster& raster) -> int {
-      return drawSeriesPage(context.screen, raster, context.data, *request, *layout, p,
-                            context.progress, context.date);
+    page.draw = [request, layout, p](ExportContext& drawing, PageRaster& raster) -> int {
+      return drawSeriesPage(drawing.screen, raster, drawing.data, *request, *layout, p,
+                            drawing.progress, drawing.date);
     };
     result.plan.pages.push_back(std::move(page));
   }
@@ -263,7 +262,7 @@ PlanResult planTwoColourSchema(ExportContext& context, const std::vector<std::st
   const std::string tag =
       twoColourSchemaTag(twoColourPage(context.data, *loaded, value, printing, pane), kind);
   PlanResult result;
-  result.plan.pages.push_back(twoColourExportPage(context, tag, value, printing, pane, kind));
+  result.plan.pages.push_back(twoColourExportPage(tag, value, printing, pane, kind));
   result.plan.pdfTag = tag;
   return result;
 }
@@ -281,7 +280,7 @@ PlanResult planValue(ExportContext& context, const std::string& edition, const s
     if (edition != "T") {
       const int panes = sheetPanes(context.data, edition, value, *printing);
       for (int pane = 0; pane < panes; ++pane) {
-        result.plan.pages.push_back(sheetPage(context, edition, value, *printing, panes, pane));
+        result.plan.pages.push_back(sheetPage(edition, value, *printing, panes, pane));
       }
       const auto next = nextPrinting(edition, value, *printing, highest);
       printing = next ? std::optional(normalisePrintingName(edition, value, *next)) : std::nullopt;
@@ -304,8 +303,7 @@ PlanResult planValue(ExportContext& context, const std::string& edition, const s
           const std::string tag = twoColourSchemaTag(schema, kind);
           // Printings of one frame setting share its frame schema: it is printed once.
           if (!seen.insert(tag).second) continue;
-          result.plan.pages.push_back(
-              twoColourExportPage(context, tag, value, *printing, pane, kind));
+          result.plan.pages.push_back(twoColourExportPage(tag, value, *printing, pane, kind));
         }
       }
     }

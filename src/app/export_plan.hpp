@@ -20,8 +20,9 @@ class DataFile;
 class PageRaster;
 class Screen;
 
-// What the page drawings share: the data, the screen that carries the page fonts, the
-// printed date and the progress counter (without a screen: nothing is shown).
+// What a page drawing works with: the data, the screen that carries the page fonts, the
+// printed date and the progress counter (without a screen: nothing is shown). The data is
+// shared; each thread that draws pages has its own screen.
 struct ExportContext {
   const DataFile& data;
   Screen& screen;
@@ -34,9 +35,10 @@ struct ExportContext {
 
 struct ExportPage {
   std::string tag;  // cp865 base name of the BMP file ("#P4s1A")
-  // Draws the page into the raster; returns the glyph pixels of description items that fell
-  // outside their cells (0 on a page where every item can be read whole).
-  std::function<int(PageRaster&)> draw;
+  // Draws the page into the raster with the context's data and fonts (pages are drawn on
+  // several threads, each with a context of its own); returns the glyph pixels of description
+  // items that fell outside their cells (0 on a page where every item can be read whole).
+  std::function<int(ExportContext&, PageRaster&)> draw;
 };
 
 struct ExportPlan {

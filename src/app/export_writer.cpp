@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/export_interrupt.hpp"
+#include "app/page_pipeline.hpp"
 #include "data/cp865.hpp"
-#include "print/page_print_buffers.hpp"
 #include "print/pdf_pages.hpp"
 #include "print/schema_bitmap.hpp"
 
@@ -46,15 +46,13 @@ std::string utf8Name(const std::string& cp865Name) {
   return cp865ToUtf8(cp865Name);
 }
 
-// Draws a page and, when the BMP files are wanted, writes its file.
-FileWriteResult makePage(const ExportPage& page, const ExportOptions& options,
-                         ExportContext& context, PagePrintBuffers& buffers, PageRaster& raster) {
-  context.progress.restart();
-  page.draw(raster);
+// Waits for the next page and, when the BMP files are wanted, writes its file.
+FileWriteResult makePage(const ExportPage& page, std::size_t index, const ExportOptions& options,
+                         PagePipeline& pipeline, PagePipeline::Page*& drawn) {
+  drawn = &pipeline.take(index);
+  if (!drawn->failure.empty()) return FileWriteResult{false, drawn->failure};
   if (!options.bmp) return FileWriteResult{true, {}};
-  std::vector<std::uint8_t>& bytes = buffers.bytes();
-  encodeSchemaBitmapInto(raster, bytes, [&context] { context.progress.step(); });
-  return writeFileReplacing(options.directory, schemaFileName(page.tag), bytes);
+  return writeFileReplacing(options.directory, schemaFileName(page.tag), drawn->bmp);
 }
 
 void reportFailure(std::ostream& err, const std::string& fileName, const std::string& why) {
@@ -68,36 +66,34 @@ void reportInterrupt(std::ostream& err, std::size_t written, std::size_t total,
   err << "\n";
 }
 
-// The pages of the PDF, each drawn when the PDF writer asks for it, its BMP file written
+// The pages of the PDF, handed over as the PDF writer asks for them, each BMP file written
 // on the way when wanted.
 class ExportPdfSource : public PdfPageSource {
  public:
-  ExportPdfSource(const ExportPlan& plan, const ExportOptions& options, ExportContext& context,
-                  PagePrintBuffers& buffers, ProgressLine& line, const std::string& pdfName)
-      : plan_(plan),
-        options_(options),
-        context_(context),
-        buffers_(buffers),
-        line_(line),
-        pdfName_(pdfName) {}
+  ExportPdfSource(const ExportPlan& plan, const ExportOptions& options, PagePipeline& pipeline,
+                  ProgressLine& line, const std::string& pdfName)
+      : plan_(plan), options_(options), pipeline_(pipeline), line_(line), pdfName_(pdfName) {}
 
-  bool drawPdfPage(int index, PageRaster& raster, std::string& why) override {
+  bool pdfPage(int index, std::vector<std::uint8_t>& compressed, std::string& why) override {
     if (InterruptWatch::interrupted()) {
       interrupted = true;
       why = "interrupted";
       return false;
     }
-    const ExportPage& page = plan_.pages.at(static_cast<std::size_t>(index));
+    const auto at = static_cast<std::size_t>(index);
+    const ExportPage& page = plan_.pages.at(at);
     const std::string bmpName = schemaFileName(page.tag);
-    const auto number = static_cast<std::size_t>(index) + 1;
+    const std::size_t number = at + 1;
     line_.writing(number, options_.bmp ? utf8Name(bmpName)
                                        : utf8Name(pdfName_) + ", page " + std::to_string(number));
-    const FileWriteResult made = makePage(page, options_, context_, buffers_, raster);
+    PagePipeline::Page* drawn = nullptr;
+    const FileWriteResult made = makePage(page, at, options_, pipeline_, drawn);
     if (!made.ok) {
       failedFile = bmpName;
       why = made.error;
       return false;
     }
+    compressed.swap(drawn->pdf);  // the slot keeps the old buffer for a later page
     if (options_.bmp) line_.written(utf8Name(bmpName));
     ++bmpFilesWritten;
     return true;
@@ -110,19 +106,18 @@ class ExportPdfSource : public PdfPageSource {
  private:
   const ExportPlan& plan_;
   const ExportOptions& options_;
-  ExportContext& context_;
-  PagePrintBuffers& buffers_;
+  PagePipeline& pipeline_;
   ProgressLine& line_;
   const std::string& pdfName_;
 };
 
-int writeWithPdf(const ExportPlan& plan, const ExportOptions& options, ExportContext& context,
-                 PagePrintBuffers& buffers, std::ostream& out, std::ostream& err) {
+int writeWithPdf(const ExportPlan& plan, const ExportOptions& options, PagePipeline& pipeline,
+                 std::ostream& out, std::ostream& err) {
   const std::string pdfName = pdfFileName(plan.pdfTag);
   ProgressLine line(out, options.progressLine, plan.pages.size());
-  ExportPdfSource source(plan, options, context, buffers, line, pdfName);
-  const FileWriteResult written = writePdfReplacing(
-      options.directory, pdfName, static_cast<int>(plan.pages.size()), source, buffers.raster());
+  ExportPdfSource source(plan, options, pipeline, line, pdfName);
+  const FileWriteResult written =
+      writePdfReplacing(options.directory, pdfName, static_cast<int>(plan.pages.size()), source);
   line.clear();
   if (written.ok) {
     out << utf8Name(pdfName) << "\n";
@@ -152,12 +147,15 @@ std::vector<std::string> plannedFiles(const ExportPlan& plan, const ExportOption
 }
 
 int writeExportPlan(const ExportPlan& plan, const ExportOptions& options, ExportContext& context,
-                    PagePrintBuffers& buffers, std::ostream& out, std::ostream& err) {
+                    std::ostream& out, std::ostream& err) {
   if (options.list) {
     for (const std::string& name : plannedFiles(plan, options)) out << utf8Name(name) << "\n";
     return 0;
   }
-  if (options.pdf) return writeWithPdf(plan, options, context, buffers, out, err);
+  if (plan.pages.empty()) return 0;
+  PagePipeline pipeline(plan, context.screen, context.data, context.date,
+                        PagePipeline::Wanted{options.bmp, options.pdf}, options.threads);
+  if (options.pdf) return writeWithPdf(plan, options, pipeline, out, err);
 
   ProgressLine line(out, options.progressLine, plan.pages.size());
   std::size_t written = 0;
@@ -169,7 +167,8 @@ int writeExportPlan(const ExportPlan& plan, const ExportOptions& options, Export
     }
     const std::string name = schemaFileName(page.tag);
     line.writing(written + 1, utf8Name(name));
-    const FileWriteResult made = makePage(page, options, context, buffers, buffers.raster());
+    PagePipeline::Page* drawn = nullptr;
+    const FileWriteResult made = makePage(page, written, options, pipeline, drawn);
     if (!made.ok) {
       line.clear();
       reportFailure(err, name, made.error);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "print/page_raster.hpp"
+#include "print/schema_bitmap.hpp"
 
 namespace kolvard {
 
@@ -19,11 +20,11 @@ class PagePrintBuffers {
     return *raster_;
   }
   // The page's file bytes; the encoder overwrites them.
-  std::vector<std::uint8_t>& bytes() { return bytes_; }
+  PageBytes& bytes() { return bytes_; }
 
  private:
   std::unique_ptr<PageRaster> raster_;
-  std::vector<std::uint8_t> bytes_;
+  PageBytes bytes_;
 };
 
 }  // namespace kolvard

@@ -54,12 +54,12 @@ std::vector<std::uint8_t> schemaBitmapHeader(int height) {
 std::vector<std::uint8_t> encodeSchemaBitmap(const PageRaster& raster,
                                              const std::function<void()>& progress,
                                              int progressRows) {
-  std::vector<std::uint8_t> out;
+  PageBytes out;
   encodeSchemaBitmapInto(raster, out, progress, progressRows);
-  return out;
+  return std::vector<std::uint8_t>(out.begin(), out.end());
 }
 
-void encodeSchemaBitmapInto(const PageRaster& raster, std::vector<std::uint8_t>& out,
+void encodeSchemaBitmapInto(const PageRaster& raster, PageBytes& out,
                             const std::function<void()>& progress, int progressRows) {
   const std::vector<std::uint8_t> header = schemaBitmapHeader(kPictureRows);
   out.resize(static_cast<std::size_t>(kSchemaBitmapSize));
@@ -82,7 +82,7 @@ void encodeSchemaBitmapInto(const PageRaster& raster, std::vector<std::uint8_t>&
 }
 
 FileWriteResult writeFileReplacing(const fs::path& directory, std::string_view fileName,
-                                   const std::vector<std::uint8_t>& bytes) {
+                                   std::span<const std::uint8_t> bytes) {
   ReplacingFile file;
   const FileWriteResult opened = file.open(directory, fileName);
   if (!opened.ok) return opened;

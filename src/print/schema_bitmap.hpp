@@ -7,9 +7,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ui/large_block_allocator.hpp"
 
 namespace kolvard {
 
@@ -30,9 +33,12 @@ std::vector<std::uint8_t> schemaBitmapHeader(int height = 6610);
 std::vector<std::uint8_t> encodeSchemaBitmap(const PageRaster& raster,
                                              const std::function<void()>& progress = {},
                                              int progressRows = 76);
+// The bytes of a page's file, in a block that costs few page faults to fill.
+using PageBytes = std::vector<std::uint8_t, LargeBlockAllocator<std::uint8_t>>;
+
 // The same into `out`, whose storage is kept when it is large enough: a caller printing page
 // after page spares the allocation of each page's 3.9 MB.
-void encodeSchemaBitmapInto(const PageRaster& raster, std::vector<std::uint8_t>& out,
+void encodeSchemaBitmapInto(const PageRaster& raster, PageBytes& out,
                             const std::function<void()>& progress = {}, int progressRows = 76);
 
 struct FileWriteResult {
@@ -43,7 +49,11 @@ struct FileWriteResult {
 // Writes `bytes` to directory / fileName through a scratch file in the same directory that
 // is renamed over the final name; an old file of that name stays untouched on failure.
 FileWriteResult writeFileReplacing(const std::filesystem::path& directory,
-                                   std::string_view fileName,
-                                   const std::vector<std::uint8_t>& bytes);
+                                   std::string_view fileName, std::span<const std::uint8_t> bytes);
+inline FileWriteResult writeFileReplacing(const std::filesystem::path& directory,
+                                          std::string_view fileName,
+                                          const std::vector<std::uint8_t>& bytes) {
+  return writeFileReplacing(directory, fileName, std::span<const std::uint8_t>(bytes));
+}
 
 }  // namespace kolvard

@@ -127,7 +127,7 @@ SchemaExportResult exportSheetSchema(Screen& screen, const DataFile& file,
   SchemaExportResult result;
   result.fileName = schemaFileName(sheetSchemaTag(page));
   PageRaster& raster = buffers.raster();
-  std::vector<std::uint8_t>& bytes = buffers.bytes();
+  PageBytes& bytes = buffers.bytes();
   drawSheetSchemaPage(screen, raster, file, page, progress, date);
   encodeSchemaBitmapInto(raster, bytes, [&progress] { progress.step(); });
   const FileWriteResult written = writeFileReplacing(directory, result.fileName, bytes);

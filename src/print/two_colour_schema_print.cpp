@@ -175,7 +175,7 @@ TwoColourSchemaExport exportTwoColourSchema(Screen& screen, const DataFile& file
   TwoColourSchemaExport result;
   result.fileName = schemaFileName(twoColourSchemaTag(page, kind));
   PageRaster& raster = buffers.raster();
-  std::vector<std::uint8_t>& bytes = buffers.bytes();
+  PageBytes& bytes = buffers.bytes();
   drawTwoColourSchemaPage(screen, raster, file, page, kind, progress, date);
   encodeSchemaBitmapInto(raster, bytes, [&progress] { progress.step(); });
   const FileWriteResult written = writeFileReplacing(directory, result.fileName, bytes);

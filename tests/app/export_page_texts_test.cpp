@@ -37,7 +37,7 @@ TEST(ExportPageTexts, NoDescriptionItemOfAnyCellIsCut) {
     ASSERT_GE(c.planned.plan.pages.size(), c.pages);
     for (std::size_t i = 0; i < c.pages; ++i) {
       const ExportPage& page = c.planned.plan.pages[i];
-      EXPECT_EQ(page.draw(raster), 0) << cp865ToUtf8(page.tag);
+      EXPECT_EQ(page.draw(context, raster), 0) << cp865ToUtf8(page.tag);
     }
   }
 }

@@ -30,14 +30,17 @@ class FunctionSource : public PdfPageSource {
  public:
   explicit FunctionSource(std::function<bool(int, PageRaster&, std::string&)> draw)
       : draw_(std::move(draw)) {}
-  bool drawPdfPage(int index, PageRaster& raster, std::string& why) override {
+  bool pdfPage(int index, std::vector<std::uint8_t>& compressed, std::string& why) override {
     asked.push_back(index);
-    return draw_(index, raster, why);
+    if (!draw_(index, raster_, why)) return false;
+    compressPdfPage(raster_, compressed);
+    return true;
   }
   std::vector<int> asked;
 
  private:
   std::function<bool(int, PageRaster&, std::string&)> draw_;
+  PageRaster raster_;
 };
 
 bool onPath(const char* tool) {
@@ -131,14 +134,13 @@ TEST(PdfPages, FileNameWritesTheFirstOslashAsO) {
 TEST_F(PdfPagesSample, PagesReadBackAsTheBmpPicturesOnA4) {
   ASSERT_TRUE(data_.has_value());
   ScratchDir dir;
-  PageRaster raster;
   std::vector<PageRaster> drawn;
   FunctionSource source([&](int index, PageRaster& r, std::string&) {
     drawPane(index, r);
     drawn.push_back(r);
     return true;
   });
-  const FileWriteResult result = writePdfReplacing(dir.path(), "#V5o1.PDF", 2, source, raster);
+  const FileWriteResult result = writePdfReplacing(dir.path(), "#V5o1.PDF", 2, source);
   if (!pdfAvailable()) {
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
@@ -208,7 +210,6 @@ TEST(PdfPages, FailuresLeaveNoFileAndKeepTheOldOne) {
     ScratchDir dir;
     const fs::path target = c.directory(dir);
     if (!fs::exists(dir / "A.PDF")) std::ofstream(dir / "A.PDF", std::ios::binary) << "old";
-    PageRaster raster;
     FunctionSource source([&](int index, PageRaster& r, std::string& why) {
       if (index == c.failingPage) {
         why = "side 2 mangler";
@@ -217,7 +218,7 @@ TEST(PdfPages, FailuresLeaveNoFileAndKeepTheOldOne) {
       r.clear();
       return true;
     });
-    const FileWriteResult result = writePdfReplacing(target, "A.PDF", 3, source, raster);
+    const FileWriteResult result = writePdfReplacing(target, "A.PDF", 3, source);
     EXPECT_FALSE(result.ok) << c.what;
     EXPECT_NE(result.error.find(c.reason), std::string::npos) << c.what << ": " << result.error;
     EXPECT_FALSE(fs::exists(target / ".A.PDF.part")) << c.what;
