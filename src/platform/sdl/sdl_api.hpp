@@ -9,15 +9,42 @@
 
 namespace kolvard {
 
-#define KOLVARD_SDL_FUNCTIONS(X)                                                                 \
-  X(CloseAudioDevice)                                                                            \
-  X(CreateRenderer) X(CreateTexture) X(CreateWindow) X(DestroyRenderer) X(DestroyTexture)        \
-      X(DestroyWindow) X(GetCurrentVideoDriver) X(GetError) X(GetQueuedAudioSize) X(GetWindowID) \
-          X(Init) X(InitSubSystem) X(LockTexture) X(OpenAudioDevice) X(PauseAudioDevice)         \
-              X(PollEvent) X(PumpEvents) X(QueueAudio) X(Quit) X(QuitSubSystem) X(RaiseWindow)   \
-                  X(RenderClear) X(RenderCopy) X(RenderPresent) X(SetHint) X(SetRenderDrawColor) \
-                      X(SetTextureBlendMode) X(SetTextureScaleMode) X(StartTextInput)            \
-                          X(UnlockTexture) X(WaitEvent) X(getenv)
+// clang-format off
+#define KOLVARD_SDL_FUNCTIONS(X) \
+  X(CloseAudioDevice) \
+  X(CreateRenderer) \
+  X(CreateTexture) \
+  X(CreateWindow) \
+  X(DestroyRenderer) \
+  X(DestroyTexture) \
+  X(DestroyWindow) \
+  X(GetCurrentVideoDriver) \
+  X(GetError) \
+  X(GetQueuedAudioSize) \
+  X(GetWindowID) \
+  X(Init) \
+  X(InitSubSystem) \
+  X(LockTexture) \
+  X(OpenAudioDevice) \
+  X(PauseAudioDevice) \
+  X(PollEvent) \
+  X(PumpEvents) \
+  X(QueueAudio) \
+  X(Quit) \
+  X(QuitSubSystem) \
+  X(RaiseWindow) \
+  X(RenderClear) \
+  X(RenderCopy) \
+  X(RenderPresent) \
+  X(SetHint) \
+  X(SetRenderDrawColor) \
+  X(SetTextureBlendMode) \
+  X(SetTextureScaleMode) \
+  X(StartTextInput) \
+  X(UnlockTexture) \
+  X(WaitEvent) \
+  X(getenv)
+// clang-format on
 
 struct SdlApi {
 #define KOLVARD_SDL_POINTER(name) decltype(&::SDL_##name) name = nullptr;
