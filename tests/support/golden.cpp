@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
+#include <utility>
 
 #include "ui/png_image.hpp"
 
@@ -23,11 +25,51 @@ std::string fnvHash(const std::vector<std::uint8_t>& bytes) {
   return text;
 }
 
+// The references are kept by screen family, tests/golden/<family>/NAME.png; the family is
+// told by the name's beginning. The longest beginning that fits wins.
+constexpr std::pair<const char*, const char*> kFamilies[] = {
+    {"front-page-", "front"},
+    {"viewer-", "front"},
+    {"register-", "register"},
+    {"tc-register-", "register"},
+    {"sheets-", "sheets"},
+    {"sheet-schema-", "sheets"},
+    {"flaws-", "flaws"},
+    {"composites-", "composites"},
+    {"types-", "types"},
+    {"tc-types-", "types"},
+    {"watermarks", "types"},
+    {"tc-flaws-", "twocolour"},
+    {"tc-composites-", "twocolour"},
+    {"tc-schema", "twocolour"},
+    {"twocolour-", "twocolour"},
+};
+
+std::filesystem::path familyDir(const std::string& name) {
+  std::string_view best;
+  const char* family = nullptr;
+  for (const auto& [start, folder] : kFamilies) {
+    const std::string_view prefix(start);
+    if (name.rfind(prefix, 0) == 0 && prefix.size() > best.size()) {
+      best = prefix;
+      family = folder;
+    }
+  }
+  if (family == nullptr) return {};
+  return std::filesystem::path(KOLVARD_GOLDEN_DIR) / family;
+}
+
+::testing::AssertionResult noFamily(const std::string& name) {
+  return ::testing::AssertionFailure()
+         << "golden " << name << " belongs to no screen family: add its beginning to kFamilies";
+}
+
 }  // namespace
 
 ::testing::AssertionResult matchesGolden(const Framebuffer& image, const std::string& name) {
   namespace fs = std::filesystem;
-  const fs::path dir = KOLVARD_GOLDEN_DIR;
+  const fs::path dir = familyDir(name);
+  if (dir.empty()) return noFamily(name);
   const fs::path reference = dir / (name + ".png");
   const fs::path actual = dir / (name + "-ACTUAL.png");
   if (updating()) {
@@ -74,7 +116,8 @@ std::string fnvHash(const std::vector<std::uint8_t>& bytes) {
 ::testing::AssertionResult matchesGoldenHash(const std::vector<std::uint8_t>& bytes,
                                              const std::string& name) {
   namespace fs = std::filesystem;
-  const fs::path dir = KOLVARD_GOLDEN_DIR;
+  const fs::path dir = familyDir(name);
+  if (dir.empty()) return noFamily(name);
   const fs::path reference = dir / (name + ".fnv");
   const fs::path actual = dir / (name + "-ACTUAL.fnv");
   const std::string hash = fnvHash(bytes);

@@ -1,6 +1,6 @@
-// Golden references in tests/golden: a framebuffer compared pixel for pixel with a reviewed
-// PNG, and the bytes of a file compared by their hash (for files too large to keep, such as
-// a printed page). A missing reference is written as the candidate and the check fails; a
+// Golden references in tests/golden/<screen family>/: a framebuffer compared pixel for pixel with a
+// reviewed PNG, and the bytes of a file compared by their hash (for files too large to keep, such
+// as a printed page). A missing reference is written as the candidate and the check fails; a
 // mismatch writes NAME-ACTUAL.png (or .fnv) beside the reference and fails. With
 // KOLVARD_UPDATE_GOLDEN=1 the references are rewritten (scripts/update-golden.sh, which runs
 // the test suites named *Golden); look at them before committing.
