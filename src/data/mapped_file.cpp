@@ -88,6 +88,7 @@ constexpr int kGuardSlots = 32;
 std::array<GuardedRange, kGuardSlots> guarded;
 std::mutex guardMutex;  // slot taking and freeing (not used by the handler)
 struct sigaction previousAction {};
+std::uintptr_t pageSize = 4096;  // read before the handler is installed
 
 void passOn(int signal, siginfo_t* info, void* context) {
   if ((previousAction.sa_flags & SA_SIGINFO) != 0 && previousAction.sa_sigaction != nullptr) {
@@ -112,9 +113,9 @@ void onBusError(int signal, siginfo_t* info, void* context) {
     if (begin == 0 || address < begin || address >= range.end.load(std::memory_order_acquire)) {
       continue;
     }
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    void* at = reinterpret_cast<void*>(address & ~(page - 1));
-    if (::mmap(at, page, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) != at) break;
+    void* at = reinterpret_cast<void*>(address & ~(pageSize - 1));
+    if (::mmap(at, pageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) != at)
+      break;
     range.cutShort.store(true, std::memory_order_release);
     return;
   }
@@ -124,6 +125,9 @@ void onBusError(int signal, siginfo_t* info, void* context) {
 void installGuard() {
   static std::once_flag once;
   std::call_once(once, [] {
+    if (const long size = ::sysconf(_SC_PAGESIZE); size > 0) {
+      pageSize = static_cast<std::uintptr_t>(size);
+    }
     struct sigaction action {};
     action.sa_sigaction = onBusError;
     action.sa_flags = SA_SIGINFO;

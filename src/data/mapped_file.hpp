@@ -31,8 +31,9 @@ class FileMapping {
       : address_(address), size_(size), slot_(slot), handle_(handle) {}
   void* address_;
   std::size_t size_;
-  int slot_;      // where the SIGBUS guard knows the mapping (-1: not guarded)
-  void* handle_;  // Windows: the open file, kept so that no one else writes it meanwhile
+  int slot_;  // where the SIGBUS guard knows the mapping (-1: not guarded)
+  [[maybe_unused]] void*
+      handle_;  // Windows: the open file, kept so that no one else writes it meanwhile
 };
 
 // The whole file read into memory, up to `limit` bytes (a longer file is refused). A FIFO

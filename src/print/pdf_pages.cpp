@@ -13,10 +13,7 @@
 #ifdef KOLVARD_HAVE_PDF
 #include <zlib.h>
 
-#include <qpdf/Pipeline.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFWriter.hh>
+#include "print/pdf_document.hpp"
 #endif
 
 namespace kolvard {
@@ -73,67 +70,6 @@ std::string pageContent() {
   return text.data();
 }
 
-// Thrown only inside the writer to stop qpdf at the first failure; `why` is kept by the
-// state that threw it.
-struct WriteStopped {};
-
-struct WriteState {
-  PdfPageSource& pages;
-  ReplacingFile& file;
-  std::vector<std::uint8_t> compressed;  // of the page being written
-  int nextPage = 0;
-  std::string why;  // the first failure, UTF-8
-};
-
-// The output of qpdf, written through the scratch file.
-class FilePipeline : public Pipeline {
- public:
-  explicit FilePipeline(WriteState& state) : Pipeline("kolvard PDF file", nullptr), state_(state) {}
-  void write(unsigned char const* data, size_t len) override {
-    if (!state_.file.write(data, len)) {
-      if (state_.why.empty()) state_.why = state_.file.failure();
-      throw WriteStopped{};
-    }
-  }
-  void finish() override {}
-
- private:
-  WriteState& state_;
-};
-
-// The compressed samples of page `index`, handed over when qpdf writes its image.
-void providePage(WriteState& state, int index, Pipeline* out) {
-  if (index != state.nextPage) {
-    state.why = "siderne blev ikke skrevet i rækkefølge";
-    throw WriteStopped{};
-  }
-  ++state.nextPage;
-  std::string why;
-  if (!state.pages.pdfPage(index, state.compressed, why)) {
-    state.why = why.empty() ? "siden kunne ikke tegnes" : why;
-    throw WriteStopped{};
-  }
-  out->write(state.compressed.data(), state.compressed.size());
-  out->finish();
-}
-
-QPDFObjectHandle addPage(QPDF& pdf, WriteState& state, int index, const std::string& content) {
-  QPDFObjectHandle image = QPDFObjectHandle::newStream(&pdf);
-  image.replaceDict(QPDFObjectHandle::parse(
-      "<< /Type /XObject /Subtype /Image /Width 4704 /Height 6610 /ColorSpace /DeviceGray "
-      "/BitsPerComponent 1 /Decode [1 0] >>"));
-  // Already compressed: qpdf copies the stream as it is.
-  image.replaceStreamData([&state, index](Pipeline* out) { providePage(state, index, out); },
-                          QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
-
-  QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-      "<< /Type /Page /MediaBox [0 0 595.276 841.89] /Resources << /XObject << >> >> >>"));
-  page.getKey("/Resources").getKey("/XObject").replaceKey("/Im0", image);
-  page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
-  pdf.addPage(page, false);
-  return page;
-}
-
 }  // namespace
 
 bool pdfAvailable() {
@@ -168,33 +104,41 @@ FileWriteResult writePdfReplacing(const std::filesystem::path& directory, std::s
   const FileWriteResult opened = file.open(directory, fileName);
   if (!opened.ok) return opened;
 
-  WriteState state{pages, file, {}, 0, {}};
-  try {
-    QPDF pdf;
-    pdf.emptyPDF();
-    const std::string content = pageContent();
-    for (int i = 0; i < pageCount; ++i) addPage(pdf, state, i, content);
-    QPDFObjectHandle info = pdf.makeIndirectObject(
-        QPDFObjectHandle::parse("<< /Creator (Kolvard " KOLVARD_VERSION_TEXT ") >>"));
-    pdf.getTrailer().replaceKey("/Info", info);
-
-    FilePipeline output(state);
-    QPDFWriter writer(pdf);
-    writer.setOutputPipeline(&output);
-    writer.setStreamDataMode(qpdf_s_compress);
-    writer.setDeterministicID(true);
-    writer.write();
-  } catch (const WriteStopped&) {
+  std::string why;                       // the first failure, UTF-8
+  std::vector<std::uint8_t> compressed;  // of the page being written
+  int nextPage = 0;
+  PdfDocument document;
+  document.pageCount = pageCount;
+  document.imageWidth = kImageWidth;
+  document.imageRows = kImageRows;
+  document.pageContent = pageContent();
+  document.creator = "Kolvard " KOLVARD_VERSION_TEXT;
+  document.write = [&file, &why](const unsigned char* data, std::size_t size) {
+    if (file.write(data, size)) return true;
+    if (why.empty()) why = file.failure();
+    return false;
+  };
+  document.page = [&](int index, const std::vector<std::uint8_t>*& samples) {
+    if (index != nextPage) {
+      why = "siderne blev ikke skrevet i rækkefølge";
+      return false;
+    }
+    ++nextPage;
+    std::string pageWhy;
+    if (!pages.pdfPage(index, compressed, pageWhy)) {
+      why = pageWhy.empty() ? "siden kunne ikke tegnes" : pageWhy;
+      return false;
+    }
+    samples = &compressed;
+    return true;
+  };
+  const std::string failed = writePdfDocument(document);
+  if (!failed.empty()) {
     file.abandon();
-    return FileWriteResult{false, state.why};
-  } catch (const std::exception& e) {
-    file.abandon();
-    return FileWriteResult{false, std::string("PDF-filen kunne ikke skrives: ") + e.what()};
-  } catch (...) {
-    file.abandon();
-    return FileWriteResult{false, "PDF-filen kunne ikke skrives"};
+    if (failed == "stopped") return FileWriteResult{false, why};
+    return FileWriteResult{false, "PDF-filen kunne ikke skrives: " + failed};
   }
-  if (state.nextPage != pageCount) {
+  if (nextPage != pageCount) {
     file.abandon();
     return FileWriteResult{false, "ikke alle sider blev skrevet"};
   }

@@ -42,14 +42,14 @@ struct LargeBlockAllocator {
     return static_cast<T*>(::operator new(bytes));
   }
 
-  void deallocate(T* block, std::size_t n) noexcept {
+  void deallocate(T* block, [[maybe_unused]] std::size_t n) noexcept {
 #if defined(__linux__)
     if (n * sizeof(T) >= kLarge) {
       std::free(block);
       return;
     }
 #endif
-    ::operator delete(block, n * sizeof(T));
+    ::operator delete(block);
   }
 
   template <class U>

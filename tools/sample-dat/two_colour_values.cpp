@@ -460,8 +460,8 @@ std::vector<ValuePlan> planValues(const FramePlan& frames) {
     ValuePlan v = iceland(value, code);
     OvalRules r;
     r.initial = {{1, 6}};
-    r.fresh = [value](const PrintingPlan& p, int) {
-      return std::vector<int>{1 + roll(std::string(value) + p.name, 100)};
+    r.fresh = [name = std::string(value)](const PrintingPlan& p, int) {
+      return std::vector<int>{1 + roll(name + p.name, 100)};
     };
     Builder(v, frames, r).build();
     out.push_back(std::move(v));
