@@ -71,7 +71,7 @@ TEST(DamagedDataFile, CutShortFileIsReportedAtStartUpAndByTheExportCommand) {
 
 TEST(DamagedDataFile, ReadOnlySettingsFileIsKeptAndTheConsoleSaysSoOnce) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const std::string mine = "4\r\n\"P\"\r\n\"4s\",\"2\",\"3\",\"1\",\"1\",2\r\n";
   std::ofstream(dir / "KOL703.CFG", std::ios::binary) << mine;
   fs::permissions(dir / "KOL703.CFG",
@@ -90,7 +90,7 @@ TEST(DamagedDataFile, ReadOnlySettingsFileIsKeptAndTheConsoleSaysSoOnce) {
 
 TEST(DamagedDataFile, OutputFolderThatIsAFileIsNamedAsSuch) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   std::ofstream(dir / "OUT", std::ios::binary) << "a file";
   std::string err;
   EXPECT_EQ(exportCommand({"sheet", "P", "4s", "1", "A", (dir / "OUT").string()},

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "data/data_file.hpp"
 #include "support/headless_run.hpp"
@@ -25,9 +27,11 @@ constexpr const char* kEveryScreen =
     "V F6 F12 Space Esc F3 Enter Esc F5 F9 Space Esc F7 End PgUp Up Esc P Down F7 Right End M Esc "
     "F8 PgDn W Down Esc A F7 Up Esc F8 End Esc Esc";
 
+// A damaged copy: the sample cut to `length` bytes, with some of its bytes replaced.
 struct Damage {
   std::string what;
-  std::string bytes;
+  std::size_t length = 0;
+  std::vector<std::pair<std::size_t, char>> edits;
 };
 
 // Sections the script above reads: fonts, counts, sheet texts, printing data, series,
@@ -36,15 +40,21 @@ struct Damage {
 constexpr const char* kOverwritten[] = {"0a042",  "PRFANTAL", "PHELARK",  "V1O",    "P4SDAT",
                                         "P4SDAU", "V1ODAT",   "VCSERIER", "P2S",    "PTYPER",
                                         "ATYPER", "KOLVM",    "PF4S1-1",  "AF4S1-1"};
+constexpr int kCutCopies = 3;
+constexpr int kFlippedCopies = 4;
+constexpr int kRandomRecords = 2;
+constexpr int kCopies =
+    kCutCopies + kFlippedCopies + static_cast<int>(std::size(kOverwritten)) + kRandomRecords;
 
 bool isClicheRecord(const std::string& name) {
   return name.rfind("P4S1-", 0) == 0 || name.rfind("V1O-", 0) == 0;
 }
 
-std::vector<Damage> damagedCopies(const std::string& whole) {
+// The same seeded set in every process: each test case takes one of it.
+std::vector<Damage> damagedCopies(const DataFile& sound) {
   std::mt19937 random(20261209);
   const auto below = [&random](std::size_t n) { return static_cast<std::size_t>(random() % n); };
-  const DataFile sound(std::vector<std::uint8_t>(whole.begin(), whole.end()));
+  const auto size = static_cast<std::size_t>(sound.size());
   std::vector<DataFile::Entry> targets, records;
   std::int64_t directoryEnd = sound.size();
   for (const DataFile::Entry& e : sound.listSections()) {
@@ -52,15 +62,18 @@ std::vector<Damage> damagedCopies(const std::string& whole) {
     if (isClicheRecord(e.name)) records.push_back(e);
   }
   std::vector<Damage> copies;
-  for (int i = 0; i < 3; ++i) {
-    const std::size_t length = below(whole.size());
-    copies.push_back({"cut to " + std::to_string(length) + " bytes", whole.substr(0, length)});
+  for (int i = 0; i < kCutCopies; ++i) {
+    const std::size_t length = below(size);
+    copies.push_back({"cut to " + std::to_string(length) + " bytes", length, {}});
   }
-  for (int i = 0; i < 4; ++i) {
-    Damage d{"directory bytes flipped at", whole};
+  for (int i = 0; i < kFlippedCopies; ++i) {
+    Damage d{"directory bytes flipped at", size, {}};
+    std::vector<std::uint8_t> flipped(sound.readBytes(0, directoryEnd).begin(),
+                                      sound.readBytes(0, directoryEnd).end());
     for (int n = 0; n < 1 + i; ++n) {
       const std::size_t at = below(static_cast<std::size_t>(directoryEnd));
-      d.bytes[at] = static_cast<char>(d.bytes[at] ^ (1 << below(8)));
+      flipped[at] = static_cast<std::uint8_t>(flipped[at] ^ (1 << below(8)));
+      d.edits.emplace_back(at, static_cast<char>(flipped[at]));
       d.what += " " + std::to_string(at);
     }
     copies.push_back(std::move(d));
@@ -72,16 +85,26 @@ std::vector<Damage> damagedCopies(const std::string& whole) {
     else
       ADD_FAILURE() << "the sample data has no section " << name;
   }
-  for (int i = 0; i < 2; ++i) targets.push_back(records[below(records.size())]);
+  for (int i = 0; i < kRandomRecords; ++i) targets.push_back(records[below(records.size())]);
   for (const DataFile::Entry& e : targets) {
     const std::size_t length = static_cast<std::size_t>(std::max<std::int32_t>(1, e.ref.length()));
     const std::size_t at = static_cast<std::size_t>(e.ref.start) + below(length);
-    const std::size_t count = std::min(1 + below(64), whole.size() - at);
-    Damage d{e.name + " overwritten at " + std::to_string(at), whole};
-    for (std::size_t k = 0; k < count; ++k) d.bytes[at + k] = static_cast<char>(random());
+    const std::size_t count = std::min(1 + below(64), size - at);
+    Damage d{e.name + " overwritten at " + std::to_string(at), size, {}};
+    for (std::size_t k = 0; k < count; ++k)
+      d.edits.emplace_back(at + k, static_cast<char>(random()));
     copies.push_back(std::move(d));
   }
   return copies;
+}
+
+void writeCopy(const DataFile& sound, const Damage& damage, const fs::path& path) {
+  const auto bytes = sound.readBytes(0, static_cast<std::int64_t>(damage.length));
+  std::string copy(bytes.begin(), bytes.end());
+  for (const auto& [at, byte] : damage.edits) {
+    if (at < copy.size()) copy[at] = byte;
+  }
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << copy;
 }
 
 struct ProgramRunResult {
@@ -102,36 +125,41 @@ ProgramRunResult runKolvard(const fs::path& dir, const std::string& arguments) {
   return run;
 }
 
-TEST(DamagedDataRun, EveryScreenAndBothExportsEndCleanly) {
-  const std::string whole = readFile(KOLVARD_SAMPLE_DATA);
-  ASSERT_GT(whole.size(), 1000000u);
+class DamagedDataRun : public ::testing::TestWithParam<int> {};
+
+TEST_P(DamagedDataRun, EveryScreenAndBothExportsEndCleanly) {
+  const auto sound = DataFile::open(KOLVARD_SAMPLE_DATA);
+  ASSERT_TRUE(sound.has_value());
+  ASSERT_GT(sound->size(), 1000000);
+  const std::vector<Damage> copies = damagedCopies(*sound);
+  ASSERT_EQ(copies.size(), static_cast<std::size_t>(kCopies));
+  const Damage& damage = copies[static_cast<std::size_t>(GetParam())];
+  SCOPED_TRACE(damage.what);
   ScratchDir dir;
   fs::create_directory(dir / "OUT");
-  for (const Damage& damage : damagedCopies(whole)) {
-    SCOPED_TRACE(damage.what);
-    std::ofstream(dir / "KOL703.dat", std::ios::binary | std::ios::trunc) << damage.bytes;
-    fs::remove(dir / "KOL703.CFG");
-    const std::string commands[] = {std::string("--headless --keys '") + kEveryScreen + "'",
-                                    "export sheet P 4s 1 A OUT", "export series V 1ø 1 OUT"};
-    for (const std::string& arguments : commands) {
-      SCOPED_TRACE(arguments);
-      const ProgramRunResult run = runKolvard(dir.path(), arguments);
-      EXPECT_TRUE(run.status == 0 || run.status == 1 || run.status == 2) << run.status << "\n"
-                                                                         << run.errors;
-      EXPECT_EQ(run.errors.find("Sanitizer"), std::string::npos) << run.errors;
-      EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors;
-      if (run.status == 1) {
-        EXPECT_TRUE(run.errors.find("Error 2: Data-file KOL703.dat is damaged") !=
-                        std::string::npos ||
-                    run.errors.find("kolvard export: ") != std::string::npos)
-            << run.errors;
-      }
-    }
-    for (const auto& entry : fs::directory_iterator(dir / "OUT")) {
-      EXPECT_EQ(entry.path().extension(), ".BMP") << entry.path();  // no scratch file left
+  writeCopy(*sound, damage, dir / "KOL703.dat");
+  const std::string commands[] = {std::string("--headless --keys '") + kEveryScreen + "'",
+                                  "export sheet P 4s 1 A OUT", "export series V 1ø 1 OUT"};
+  for (const std::string& arguments : commands) {
+    SCOPED_TRACE(arguments);
+    const ProgramRunResult run = runKolvard(dir.path(), arguments);
+    EXPECT_TRUE(run.status == 0 || run.status == 1 || run.status == 2) << run.status << "\n"
+                                                                       << run.errors;
+    EXPECT_EQ(run.errors.find("Sanitizer"), std::string::npos) << run.errors;
+    EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors;
+    if (run.status == 1) {
+      EXPECT_TRUE(run.errors.find("Error 2: Data-file KOL703.dat is damaged") !=
+                      std::string::npos ||
+                  run.errors.find("kolvard export: ") != std::string::npos)
+          << run.errors;
     }
   }
+  for (const auto& entry : fs::directory_iterator(dir / "OUT")) {
+    EXPECT_EQ(entry.path().extension(), ".BMP") << entry.path();  // no scratch file left
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(Copies, DamagedDataRun, ::testing::Range(0, kCopies));
 
 }  // namespace
 }  // namespace kolvard

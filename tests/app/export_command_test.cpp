@@ -116,7 +116,7 @@ TEST(ExportCommand, OnePdfOfEveryPageOfTheCommand) {
 // command says so, and neither the PDF nor its scratch file is left.
 TEST(ExportCommand, AFullDiskLeavesNoPdf) {
   const test::ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   fs::create_directory(dir / "files");
   const std::string command = "cd '" + dir.path().string() + "' && (ulimit -f 2000; exec '" +
                               KOLVARD_PROGRAM +
@@ -134,7 +134,7 @@ TEST(ExportCommand, AFullDiskLeavesNoPdf) {
 // says so, and leaves only complete files.
 TEST(ExportCommand, AnInterruptStopsBetweenFiles) {
   const test::ScratchDir out;
-  out.addSampleData();
+  out.copySampleData();
   fs::create_directory(out / "files");
   int pipeEnds[2];
   ASSERT_EQ(pipe(pipeEnds), 0);

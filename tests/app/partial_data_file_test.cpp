@@ -146,7 +146,7 @@ TEST(PartialDataFile, NoPrintIsMadeWithoutThePrintingData) {
 // window prints nothing of a value without data (the schema screen of T 100ø in the sample).
 TEST(PartialDataFile, PrintsOfWhatDoesNotExistAreRefused) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   std::ofstream(dir / "KOL703.CFG", std::ios::binary) << "3\r\n"
                                                       << record("P", "4s", "200", "200", "1");
   const test::HeadlessResult p = runHeadless(dir, "F5");

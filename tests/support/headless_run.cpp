@@ -29,8 +29,15 @@ ScratchDir::~ScratchDir() {
   fs::remove_all(path_, ignored);
 }
 
-void ScratchDir::addSampleData() const {
+void ScratchDir::copySampleData() const {
   fs::copy_file(KOLVARD_SAMPLE_DATA, path_ / "KOL703.dat", fs::copy_options::overwrite_existing);
+}
+
+fs::path ScratchDir::dataFile() const {
+  const fs::path own = path_ / "KOL703.dat";
+  std::error_code ec;
+  if (dataFile_.empty() || fs::exists(own, ec)) return own;
+  return dataFile_;
 }
 
 HeadlessResult runHeadless(const ScratchDir& dir, const std::string& script) {
@@ -44,7 +51,7 @@ HeadlessResult runHeadless(const ScratchDir& dir, const std::string& script) {
   ProgramRun run;
   platform.setStateProvider([&run] { return stateDumpJson(run.state); });
   ProgramPaths paths;
-  paths.dataFile = dir / "KOL703.dat";
+  paths.dataFile = dir.dataFile();
   paths.settings.file = dir / "KOL703.CFG";
   paths.settings.scratch = dir / "KOL703.XXX";
   paths.outputDirectory = dir.path();

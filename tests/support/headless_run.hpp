@@ -19,11 +19,19 @@ class ScratchDir {
   ScratchDir& operator=(const ScratchDir&) = delete;
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-  // Copies the sample KOL703.dat here.
-  void addSampleData() const;
+  // The program run here reads the sample KOL703.dat where it is (it is only read).
+  void addSampleData() const { dataFile_ = KOLVARD_SAMPLE_DATA; }
+  // Copies the sample KOL703.dat here: for a program started in this directory, or a test
+  // that changes the file.
+  void copySampleData() const;
+  // The program run here reads this data file (one made once for several tests).
+  void useDataFile(const std::filesystem::path& file) const { dataFile_ = file; }
+  // What a program run here reads: KOL703.dat of this directory when there is one.
+  std::filesystem::path dataFile() const;
 
  private:
   std::filesystem::path path_;
+  mutable std::filesystem::path dataFile_;
 };
 
 struct HeadlessResult {

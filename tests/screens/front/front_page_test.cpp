@@ -36,7 +36,7 @@ Framebuffer shot(const ScratchDir& dir, const std::string& name) {
 
 TEST(StartUp, WithoutSettingsShowsTheTwoColouredEditionAtZoom3) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const HeadlessResult r = runHeadless(dir, "state:" + (dir / "s.json").string());
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.state.edition(), "T");
@@ -80,7 +80,7 @@ TEST(StartUp, MissingOrDamagedDataFileEndsWithAMessage) {
 
 TEST(FrontPageGolden, ZoomTwoThreeFour) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const HeadlessResult r = runHeadless(
       dir, "1 shot:" + a("z2.png") + " 2 shot:" + a("z3.png") + " 3 shot:" + a("z4.png"));
@@ -93,7 +93,7 @@ TEST(FrontPageGolden, ZoomTwoThreeFour) {
 
 TEST(FrontPageGolden, EditionsWithTheirOwnPicturePlaces) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const HeadlessResult r = runHeadless(
       dir, "C shot:" + a("c.png") + " A Down Down shot:" + a("a.png") + " I Up shot:" + a("i.png"));
@@ -105,7 +105,7 @@ TEST(FrontPageGolden, EditionsWithTheirOwnPicturePlaces) {
 
 TEST(FrontPage, InformationViewerRestoresTheFrontPageExactly) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const HeadlessResult r =
       runHeadless(dir, "shot:" + a("before.png") + " F1 state:" + a("viewer.json") +
@@ -124,7 +124,7 @@ TEST(FrontPage, InformationViewerRestoresTheFrontPageExactly) {
 
 TEST(ViewerGolden, GeneralTextPageTwo) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const HeadlessResult r = runHeadless(dir, "F1 PgDn shot:" + (dir / "viewer.png").string());
   ASSERT_EQ(r.status, 0);
   EXPECT_TRUE(test::matchesGolden(shot(dir, "viewer.png"), "viewer-general-page2"));
@@ -132,7 +132,7 @@ TEST(ViewerGolden, GeneralTextPageTwo) {
 
 TEST(FrontPage, KeyRBeepsAndChangesNothing) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const HeadlessResult r = runHeadless(dir, "shot:" + a("1.png") + " R r shot:" + a("2.png"));
   EXPECT_EQ(r.beeps, 2);
@@ -143,7 +143,7 @@ TEST(FrontPage, KeyRBeepsAndChangesNothing) {
 
 TEST(FrontPage, ZoomKeysRecreateTheWindowOnlyWhenTheZoomChanges) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   HeadlessResult r = runHeadless(dir, "2 2");  // zoom 3 already: a full redraw, same window
   EXPECT_EQ(r.windowsOpened, 1);
   r = runHeadless(dir, "1 2");  // the settings file now holds zoom 3
@@ -162,7 +162,7 @@ TEST(FrontPage, ZoomKeysRecreateTheWindowOnlyWhenTheZoomChanges) {
 
 TEST(FrontPage, ValueStepsAndEditionKeysAreSaved) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   HeadlessResult r = runHeadless(dir, "Up Up Down P Down Down Esc");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.state.edition(), "P");
@@ -187,7 +187,7 @@ TEST(FrontPage, ValueStepsAndEditionKeysAreSaved) {
 
 TEST(FrontPage, EveryScreenKeyOfTheTwoColouredEditionReachesItsScreen) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const std::string state = " state:" + (dir / "s.json").string();
   const struct {
     const char* keys;
@@ -208,7 +208,7 @@ TEST(FrontPage, EveryScreenKeyOfTheTwoColouredEditionReachesItsScreen) {
 
 TEST(FrontPage, UnknownValueInTheSettingsResetsOnlyThatRecord) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   // A record for "P" whose value the edition does not have, and one for "V".
   runHeadless(dir, "V Down P Esc");
   std::string cfg = readFile(dir / "KOL703.CFG");
@@ -226,7 +226,7 @@ TEST(FrontPage, UnknownValueInTheSettingsResetsOnlyThatRecord) {
 
 TEST(FrontPage, UnwritableSettingsLeaveTheOldFileAndTheProgramGoesOn) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   runHeadless(dir, "P Esc");
   const std::string before = readFile(dir / "KOL703.CFG");
   // The settings file the user made read-only is not replaced.
@@ -239,7 +239,7 @@ TEST(FrontPage, UnwritableSettingsLeaveTheOldFileAndTheProgramGoesOn) {
 
 TEST(CommandLine, HeadlessProgramWritesStateAndShots) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const std::string cmd =
       "cd '" + dir.path().string() + "' && '" + KOLVARD_PROGRAM +
       "' --headless --keys 'R \"c\" state:s.json shot:a.png' >out.txt 2>err.txt";

@@ -39,7 +39,7 @@ const char* const kM4o = "M Down Down Down Down Down";
 
 TEST(SheetScreen, EnterOnTheFrontPageOpensTheSheet) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "P Down Enter state:" + a("1.json") +
                                       " Esc F5 state:" + a("2.json") + " F3 state:" + a("3.json"));
@@ -53,7 +53,7 @@ TEST(SheetScreen, EnterOnTheFrontPageOpensTheSheet) {
 
   // The two-coloured edition has a schema screen of its own.
   ScratchDir two;
-  two.addSampleData();
+  two.copySampleData();
   const auto t = runHeadless(two, "T Enter state:" + (two / "t.json").string());
   ASSERT_EQ(t.status, 0);
   EXPECT_TRUE(has(readFile(two / "t.json"), "\"screen\": \"tc-schemas\""));
@@ -61,7 +61,7 @@ TEST(SheetScreen, EnterOnTheFrontPageOpensTheSheet) {
 
 TEST(SheetScreen, CaptionsAndWatermarks) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, std::string(kM4o) + " Enter T \"3\" Enter state:" + a("3.json") +
                                       " PgDn state:" + a("4.json"));
@@ -78,7 +78,7 @@ TEST(SheetScreen, CaptionsAndWatermarks) {
 
 TEST(SheetScreen, PrintingEntriesAndStepsStayInRange) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   // P 4s has printings 1 to 6.
   const auto r = runHeadless(dir, "P Down Enter PgUp state:" + a("1.json") +
@@ -99,7 +99,7 @@ TEST(SheetScreen, PrintingEntriesAndStepsStayInRange) {
 
 TEST(SheetScreen, NewValues) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   // A value the edition does not have is refused; one it has starts at printing 1.
   const auto r = runHeadless(dir, "P Down Enter T \"3\" Enter V \"5s\" Enter state:" + a("1.json") +
@@ -116,7 +116,7 @@ TEST(SheetScreen, NewValues) {
 
 TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "A Down Down Enter T \"4\" Enter C state:" + a("1.json") +
                                       " S state:" + a("2.json") + " D state:" + a("3.json") +
@@ -132,7 +132,7 @@ TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
 
   // Two panes: "C" changes nothing.
   ScratchDir two;
-  two.addSampleData();
+  two.copySampleData();
   const auto r2 = runHeadless(two, "P Down Enter C state:" + (two / "1.json").string());
   ASSERT_EQ(r2.status, 0);
   EXPECT_TRUE(has(readFile(two / "1.json"), "\"panePair\": 0"));
@@ -140,7 +140,7 @@ TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
 
 TEST(SheetScreenGolden, AtZoom3) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   // Printing 3 of M 4ø carries every flag letter in its first rows.
   const auto r = runHeadless(
       dir, std::string(kM4o) + " Enter T \"3\" Enter shot:" + (dir / "m4o3.png").string());
@@ -168,7 +168,7 @@ int exportCommand(const std::vector<std::string>& args, const fs::path& data, st
 
 TEST(SheetScreen, F9AndF10WriteTheSameFilesAsTheCommandLine) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "P Down Enter F9 Space state:" + a("1.json") + " F10 Space");
   ASSERT_EQ(r.status, 0);
@@ -192,7 +192,7 @@ TEST(SheetScreen, F9AndF10WriteTheSameFilesAsTheCommandLine) {
 
 TEST(SheetScreen, AFileThatCannotBeMadeIsReported) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   fs::create_directory(dir / "#P4s1A.BMP");  // the name is taken by a directory
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "P Down Enter F9 Space state:" + a("1.json"));
@@ -208,7 +208,7 @@ TEST(SheetScreen, AFileThatCannotBeMadeIsReported) {
 
 TEST(ExportCommand, RefusesWrongArguments) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const fs::path data = dir / "KOL703.dat";
   std::string out, err;
   EXPECT_EQ(exportCommand({}, data, &out, &err), 2);
@@ -235,7 +235,7 @@ TEST(ExportCommand, RefusesWrongArguments) {
 
 TEST(ExportCommand, SeriesPagesMatchTheFlawScreensPrint) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   // V 1ø: the flaw screen's F12 prints series 1 on several pages.
   const auto r = runHeadless(dir, "V F6 F12 Space state:" + a("1.json"));
@@ -294,7 +294,7 @@ namespace {
 // key: the printing range after "T" and after PgUp at printing 1, the unknown value after "V".
 TEST(SheetScreen, RefusedEntryMessagesSurviveTheRedrawUntilTheNextKey) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r =
       runHeadless(dir, std::string("P Down F5 T \"13\" Enter shot:") + a("t.png") +

@@ -25,7 +25,7 @@ std::string fileBytes(const fs::path& path) {
 
 TEST(TwoColourSchemaPrint, F9F10AndF11WriteTheFilesOfTheCommandLine) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   const auto a = [&](const char* n) { return (dir / n).string(); };
   // 4s printing 7, pane A: setting 5 in its second period. The key after each print returns
   // to the schema screen; Shift+F4 prints both as F11 does.
@@ -55,7 +55,7 @@ TEST(TwoColourSchemaPrint, F9F10AndF11WriteTheFilesOfTheCommandLine) {
 
 TEST(TwoColourSchemaPrint, AFileThatCannotBeMadeIsReportedAndF6LeavesAfterThePrompt) {
   ScratchDir dir;
-  dir.addSampleData();
+  dir.copySampleData();
   fs::create_directory(dir / "#T4s1A.BMP");  // the name is taken by a directory
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "T F5 V \"4s\" Enter T \"1\" Enter F9 F6 state:" + a("1.json"));

@@ -10,6 +10,7 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "support/cached_data.hpp"
 #include "support/data_builder.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
@@ -86,28 +87,31 @@ std::map<std::string, std::string> typeSections() {
 // Marks a section of the sample to leave out.
 const std::string kLeftOut = "(left out)";
 
-// The sample data file with sections replaced, added or left out, written into the scratch
-// directory.
+// The sample data file with sections replaced, added or left out, made once for every test
+// that asks for the same sections, and read by the program run in the scratch directory.
 void writeData(const ScratchDir& dir, std::map<std::string, std::string> sections) {
-  const DataFile sample = DataFile::open(KOLVARD_SAMPLE_DATA).value();
-  test::DataBuilder builder;
-  for (const auto& entry : sample.listSections()) {
-    const auto bytes = sample.sectionBytes(entry.ref);
-    auto own = sections.find(entry.name);
-    if (own == sections.end()) {
-      builder.add(entry.name, std::string(bytes.begin(), bytes.end()));
-    } else {
-      if (own->second != kLeftOut) builder.add(entry.name, own->second);
-      sections.erase(own);
-    }
-  }
+  std::string key = "types";
   for (const auto& [name, bytes] : sections) {
-    if (bytes != kLeftOut) builder.add(name, bytes);
+    key += "|" + name + "=" + std::to_string(std::hash<std::string>{}(bytes));
   }
-  const auto bytes = builder.bytes();
-  std::ofstream(dir / "KOL703.dat", std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
+  dir.useDataFile(test::cachedDataFile(key, [&sections] {
+    const DataFile sample = DataFile::open(KOLVARD_SAMPLE_DATA).value();
+    test::DataBuilder builder;
+    for (const auto& entry : sample.listSections()) {
+      const auto bytes = sample.sectionBytes(entry.ref);
+      auto own = sections.find(entry.name);
+      if (own == sections.end()) {
+        builder.add(entry.name, std::string(bytes.begin(), bytes.end()));
+      } else {
+        if (own->second != kLeftOut) builder.add(entry.name, own->second);
+        sections.erase(own);
+      }
+    }
+    for (const auto& [name, bytes] : sections) {
+      if (bytes != kLeftOut) builder.add(name, bytes);
+    }
+    return builder.bytes();
+  }));
 }
 
 struct TypeRun {
