@@ -8,6 +8,7 @@
 #include "app/data_file_check.hpp"
 #include "app/main_cycle.hpp"
 #include "bench_session.hpp"
+#include "data/data_file.hpp"
 #include "platform/headless/headless_platform.hpp"
 
 namespace kolvard {
@@ -31,6 +32,18 @@ void BM_StartToFirstFrame(benchmark::State& bench) {
   std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond);
+
+// Opening the data file and finding one section: mapped (what the program does) and read whole
+// (what a file that cannot be mapped gets).
+void BM_DataFileOpen(benchmark::State& bench) {
+  const bool mapped = bench.range(0) != 0;
+  for (auto _ : bench) {
+    auto file = mapped ? DataFile::open(KOLVARD_SAMPLE_DATA) : DataFile::read(KOLVARD_SAMPLE_DATA);
+    benchmark::DoNotOptimize(file->findSection("AINFOF1").start);
+  }
+  bench.SetLabel(mapped ? "mapped" : "read");
+}
+BENCHMARK(BM_DataFileOpen)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // The part of start-up that holds the directory against the file and looks up the sections
 // the main cycle needs.

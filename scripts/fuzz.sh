@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (the fuzz preset: clang, libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs each for a bounded time over a scratch copy of its
+# Builds the fuzz targets in the sanitizer build (the ci-sanitize preset: clang, libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer) and runs each for a bounded time over a scratch copy of its
 # corpus in fuzz/corpus/, with the dictionary fuzz/kolvard.dict. Fails on any finding; the
-# input that found it is copied to build/fuzz/findings/<target>/ and named in the output.
+# input that found it is copied to build/ci-sanitize/fuzz/findings/<target>/ and named in the output.
 #
 #   scripts/fuzz.sh                   every target, FUZZ_SECONDS (default 20) each
 #   scripts/fuzz.sh glyph picture     only these targets
@@ -14,12 +14,12 @@ cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
 
 ./scripts/install-packages.sh
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$(nproc)"
+cmake --preset ci-sanitize >/dev/null
+cmake --build --preset ci-sanitize --target kolvard_fuzz_targets -j"$(nproc)"
 
-bin=build/fuzz/fuzz
-work=build/fuzz/runs
-findings=build/fuzz/findings
+bin=build/ci-sanitize/fuzz
+work=build/ci-sanitize/fuzz/runs
+findings=build/ci-sanitize/fuzz/findings
 rm -rf "$work" "$findings"
 mkdir -p "$work" "$findings"
 
