@@ -35,7 +35,8 @@ TEST(MappedDataFile, MappedAndReadGiveTheSameBytesAndLookups) {
     EXPECT_EQ(a.end, b.end) << name;
   }
   const std::int64_t end = mapped->size();
-  for (const std::int64_t at : {std::int64_t{0}, end - 3, end - 1, end, end + 5, std::int64_t{-1}}) {
+  for (const std::int64_t at :
+       {std::int64_t{0}, end - 3, end - 1, end, end + 5, std::int64_t{-1}}) {
     EXPECT_EQ(mapped->readInt32(at), read->readInt32(at)) << at;
     EXPECT_EQ(mapped->readBytes(at, 8).size(), read->readBytes(at, 8).size()) << at;
   }
@@ -50,7 +51,8 @@ TEST(MappedDataFile, AFileCutShortWhileOpenReadsAsZeros) {
   const std::vector<std::uint8_t> bytes =
       test::DataBuilder().add("P4S", std::string(3 * 4096, 'x')).bytes();
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   auto file = DataFile::open(path);
   ASSERT_TRUE(file.has_value());
   ASSERT_EQ(file->access(), DataFile::Access::Mapped);
