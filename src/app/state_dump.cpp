@@ -24,8 +24,7 @@ std::string stateDumpJson(const ProgramState& state) {
     dump.json("viewer", JsonObject()
                             .number("mode", static_cast<int>(state.viewer.mode))
                             .number("topLine", state.viewer.topLine)
-                            .number("maxTop", state.viewer.maxTop)
-                            .str());
+                            .number("maxTop", state.viewer.maxTop));
   }
   writeScreenDumps(dump, state);
   return dump.str();

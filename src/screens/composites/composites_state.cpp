@@ -12,8 +12,7 @@ void writeCompositesDump(JsonObject& dump, const CompositesState& composites) {
                               .number("composite", composites.composite)
                               .number("count", composites.count)
                               .text("typeName", composites.typeName)
-                              .boolean("found", composites.found)
-                              .str());
+                              .boolean("found", composites.found));
 }
 
 }  // namespace kolvard

@@ -16,8 +16,7 @@ void writeFlawsDump(JsonObject& dump, const FlawsState& flaws, const Selection& 
                          .boolean("printingInfo", selection.printingInfo())
                          .texts("occurrences", flaws.occurrences)
                          .texts("printedFiles", flaws.printedFiles)
-                         .text("printError", flaws.printError)
-                         .str());
+                         .text("printError", flaws.printError));
 }
 
 }  // namespace kolvard

@@ -7,7 +7,7 @@
 namespace kolvard {
 
 void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selection& selection) {
-  std::vector<std::string> criteria;
+  std::vector<JsonObject> criteria;
   const bool twoColoured = selection.edition() == "T";
   for (const CriteriaSet& set : reg.criteria) {
     if (twoColoured) {
@@ -16,25 +16,22 @@ void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selecti
                              .text("frameKind", set.frameKind)
                              .text("frameType", set.frameType)
                              .text("ovalType", set.type)
-                             .text("ovalFlaw", set.cliche)
-                             .str());
+                             .text("ovalFlaw", set.cliche));
     } else {
       criteria.push_back(JsonObject()
                              .text("position", set.position)
                              .text("type", set.type)
-                             .text("cliche", set.cliche)
-                             .str());
+                             .text("cliche", set.cliche));
     }
   }
-  std::vector<std::string> lines;
+  std::vector<JsonObject> lines;
   for (int n = 1; n <= reg.lineCount; ++n) {
     lines.push_back(JsonObject()
                         .text("text", withoutTrailingBlanks(reg.results.line(n)))
-                        .boolean("dim", !reg.results.normal(n))
-                        .str());
+                        .boolean("dim", !reg.results.normal(n)));
   }
   dump.json("register", JsonObject()
-                            .json("criteria", jsonArray(criteria))
+                            .objects("criteria", criteria)
                             .number("setsInUse", reg.setsInUse)
                             .boolean("includeUndetermined", reg.includeUndetermined)
                             .text("value", selection.value())
@@ -46,8 +43,7 @@ void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selecti
                             .number("listOffset", reg.listOffset)
                             .number("cursorColumn", reg.cursorColumn)
                             .number("cursorRow", reg.cursorRow)
-                            .json("lines", jsonArray(lines))
-                            .str());
+                            .objects("lines", lines));
 }
 
 }  // namespace kolvard

@@ -13,8 +13,7 @@ void writeSheetsDump(JsonObject& dump, const SheetsState& sheets, const Selectio
                           .texts("captions", sheets.captions)
                           .texts("watermarks", sheets.watermarks)
                           .texts("files", sheets.files)
-                          .text("printError", sheets.printError)
-                          .str());
+                          .text("printError", sheets.printError));
 }
 
 }  // namespace kolvard

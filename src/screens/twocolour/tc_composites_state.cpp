@@ -20,8 +20,7 @@ void writeTwoColourCompositesDump(JsonObject& dump, const TwoColourCompositesSta
                 .text("period", state.period)
                 .text("typeName", state.typeName)
                 .text("section", state.sectionName)
-                .boolean("found", state.found)
-                .str());
+                .boolean("found", state.found));
 }
 
 }  // namespace kolvard

@@ -19,8 +19,7 @@ void writeTwoColourFlawsDump(JsonObject& dump, const TwoColourFlawsState& flaws,
                            .texts("printingOrder", flaws.printingOrder)
                            .texts("wandering", flaws.wandering)
                            .texts("printedFiles", flaws.printedFiles)
-                           .text("printError", flaws.printError)
-                           .str());
+                           .text("printError", flaws.printError));
 }
 
 }  // namespace kolvard

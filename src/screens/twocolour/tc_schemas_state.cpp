@@ -18,8 +18,7 @@ void writeTwoColourSchemasDump(JsonObject& dump, const TwoColourSchemasState& sc
                              .text("ovalFullSheet", schemas.ovalFullSheet)
                              .text("frameFullSheet", schemas.frameFullSheet)
                              .text("watermark", schemas.watermark)
-                             .texts("lastPrint", schemas.lastPrint)
-                             .str());
+                             .texts("lastPrint", schemas.lastPrint));
 }
 
 }  // namespace kolvard

@@ -36,9 +36,8 @@ void writeTwoColourDump(JsonObject& dump, const SharedState& state) {
                              .boolean("frameBlockFound", state.twoColourLoad.frameBlockFound)
                              .text("period", selection.period())
                              .text("position", selection.position())
-                             .json("oval", oval.str())
-                             .json("frame", frame.str())
-                             .str());
+                             .json("oval", oval)
+                             .json("frame", frame));
 }
 
 }  // namespace kolvard

@@ -12,8 +12,7 @@ void writeTcTypesDump(JsonObject& dump, const TypesState& types, const TcTypesSt
                            .text("value", tcTypes.shownValue)
                            .number("page", tcTypes.page)
                            .number("pages", tcTypes.pages)
-                           .texts("labels", tcTypes.labels)
-                           .str());
+                           .texts("labels", tcTypes.labels));
 }
 
 }  // namespace kolvard

@@ -12,8 +12,7 @@ void writeTypesDump(JsonObject& dump, const TypesState& types) {
                          .number("page", types.page)
                          .number("pages", types.pages)
                          .texts("labels", types.labels)
-                         .number("caller", static_cast<int>(types.caller))
-                         .str());
+                         .number("caller", static_cast<int>(types.caller)));
 }
 
 }  // namespace kolvard

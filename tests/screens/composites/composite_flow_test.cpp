@@ -3,17 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 
 namespace kolvard {
 namespace {
 
-using test::readFile;
+using test::hasFields;
+using test::readDump;
 using test::runHeadless;
 using test::ScratchDir;
-
-bool has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 TEST(CompositeFlow, OpenedWithF7FromEveryScreen) {
   ScratchDir dir;
@@ -26,18 +24,18 @@ TEST(CompositeFlow, OpenedWithF7FromEveryScreen) {
                            " Esc state:" + a("5.json"));
   ASSERT_EQ(r.status, 0);
   for (const char* file : {"1.json", "2.json", "3.json", "4.json"}) {
-    const std::string dump = readFile(dir / file);
-    EXPECT_TRUE(has(dump, "\"screen\": \"composites\"")) << file << dump;
-    EXPECT_TRUE(has(dump, "\"composites\": {\"set\": \"F\", \"series\": 1")) << file << dump;
+    nlohmann::json dump = readDump(dir / file);
+    EXPECT_EQ(dump["screen"], "composites") << file;
+    EXPECT_TRUE(hasFields(dump["composites"], {{"set", "F"}, {"series", 1}})) << file;
   }
-  EXPECT_TRUE(has(readFile(dir / "5.json"), "\"screen\": \"front\""));
+  EXPECT_EQ(readDump(dir / "5.json")["screen"], "front");
 }
 
 TEST(CompositeFlow, TwoColouredEditionHasItsOwnScreen) {
   ScratchDir dir;
   dir.addSampleData();
   runHeadless(dir, "T F7 state:" + (dir / "s.json").string());
-  EXPECT_TRUE(has(readFile(dir / "s.json"), "\"screen\": \"tc-composites\""));
+  EXPECT_EQ(readDump(dir / "s.json")["screen"], "tc-composites");
 }
 
 }  // namespace

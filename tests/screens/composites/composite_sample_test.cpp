@@ -5,18 +5,16 @@
 
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 
 namespace kolvard {
 namespace {
 
-using test::readFile;
+using test::hasFields;
+using test::readDump;
 using test::runHeadless;
 using test::ScratchDir;
-
-bool has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 TEST(CompositeSample, EveryCodeOfM4oAndTheSeriesOfV10o) {
   ScratchDir dir;
@@ -29,25 +27,26 @@ TEST(CompositeSample, EveryCodeOfM4oAndTheSeriesOfV10o) {
                " V \"10o\" Enter state:" + a("m10.json") + " Esc V Down Down F7 S \"2\" Enter " +
                "state:" + a("v2.json") + " S \"3\" Enter End state:" + a("v3.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string last = readFile(dir / "48.json");
-  EXPECT_TRUE(has(last, "\"composite\": 48, \"count\": 48, \"typeName\": \"D\", \"found\": true"))
-      << last;
-  EXPECT_TRUE(has(readFile(dir / "37.json"), "\"composite\": 37, \"count\": 48"));
-  const std::string group = readFile(dir / "36.json");
-  EXPECT_TRUE(has(group, "\"composite\": 37")) << group;  // the first of the seventh group
-  EXPECT_TRUE(has(group, "\"found\": true"));
+  EXPECT_TRUE(hasFields(readDump(dir / "48.json")["composites"],
+                        {{"composite", 48}, {"count", 48}, {"typeName", "D"}, {"found", true}}));
+  EXPECT_TRUE(
+      hasFields(readDump(dir / "37.json")["composites"], {{"composite", 37}, {"count", 48}}));
+  // 37 is the first of the seventh group.
+  EXPECT_TRUE(
+      hasFields(readDump(dir / "36.json")["composites"], {{"composite", 37}, {"found", true}}));
   // M 10ø has no composites.
-  const std::string none = readFile(dir / "m10.json");
-  EXPECT_TRUE(has(none, "\"value\": \"10ø\"")) << none;
-  EXPECT_TRUE(has(none, "\"count\": 0, \"typeName\": \"\", \"found\": false")) << none;
-  const std::string two = readFile(dir / "v2.json");
-  EXPECT_TRUE(has(two, "\"value\": \"10ø\"")) << two;
-  EXPECT_TRUE(has(two, "\"series\": 1, \"seriesCount\": 3")) << two;
-  const std::string three = readFile(dir / "v3.json");
-  EXPECT_TRUE(has(three,
-                  "\"series\": 3, \"seriesCount\": 3, \"composite\": 12, \"count\": 12, "
-                  "\"typeName\": \"5A\", \"found\": true"))
-      << three;
+  nlohmann::json none = readDump(dir / "m10.json");
+  EXPECT_EQ(none["value"], "10ø");
+  EXPECT_TRUE(hasFields(none["composites"], {{"count", 0}, {"typeName", ""}, {"found", false}}));
+  nlohmann::json two = readDump(dir / "v2.json");
+  EXPECT_EQ(two["value"], "10ø");
+  EXPECT_TRUE(hasFields(two["composites"], {{"series", 1}, {"seriesCount", 3}}));
+  EXPECT_TRUE(hasFields(readDump(dir / "v3.json")["composites"], {{"series", 3},
+                                                                  {"seriesCount", 3},
+                                                                  {"composite", 12},
+                                                                  {"count", 12},
+                                                                  {"typeName", "5A"},
+                                                                  {"found", true}}));
 }
 
 TEST(CompositeSampleGolden, BothSetsOfA4sAtZoomThree) {

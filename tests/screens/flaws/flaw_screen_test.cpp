@@ -5,12 +5,13 @@
 #include "data/cp865.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 
 namespace kolvard {
 namespace {
 
-using test::readFile;
+using test::readDump;
 using test::runHeadless;
 using test::ScratchDir;
 
@@ -24,17 +25,15 @@ TEST(FlawScreen, WalksTheSheetWithTheArrowKeys) {
                " Left Left Left state:" + a("3.json") + " End Up state:" + a("4.json") +
                " Home Down Down " + "Down Down Down Down Down Down Down Down state:" + a("5.json"));
   ASSERT_EQ(r.status, 0);
-  const auto has = [&](const char* file, const std::string& text) {
-    return readFile(dir / file).find(text) != std::string::npos;
-  };
-  EXPECT_TRUE(has("1.json", "\"screen\": \"flaws\""));
-  EXPECT_TRUE(has("1.json", "\"position\": \"A1\""));
-  EXPECT_TRUE(has("2.json", "\"position\": \"A3\""));
-  EXPECT_TRUE(has("3.json", "\"position\": \"A1\""));  // Left on A1 beeps and stays
-  EXPECT_TRUE(has("4.json", "\"position\": \"B90\""));
-  EXPECT_TRUE(has("4.json", "\"positionIndex\": 190"));
-  EXPECT_TRUE(has("5.json", "\"position\": \"B1\""));  // ten rows down from A1 is B1
-  EXPECT_TRUE(has("5.json", "\"positionIndex\": 101"));
+  const auto dump = [&](const char* file) { return readDump(dir / file); };
+  EXPECT_EQ(dump("1.json")["screen"], "flaws");
+  EXPECT_EQ(dump("1.json")["position"], "A1");
+  EXPECT_EQ(dump("2.json")["position"], "A3");
+  EXPECT_EQ(dump("3.json")["position"], "A1");  // Left on A1 beeps and stays
+  EXPECT_EQ(dump("4.json")["position"], "B90");
+  EXPECT_EQ(dump("4.json")["positionIndex"], 190);
+  EXPECT_EQ(dump("5.json")["position"], "B1");  // ten rows down from A1 is B1
+  EXPECT_EQ(dump("5.json")["positionIndex"], 101);
   EXPECT_EQ(r.beeps, 1);
 }
 
@@ -46,9 +45,9 @@ TEST(FlawScreen, PrintingStepsStopAtTheEnds) {
       runHeadless(dir, "P Down F6 PgUp state:" + a("1.json") + " PgDn PgDn state:" + a("2.json") +
                            " PgDn PgDn PgDn PgDn PgDn state:" + a("3.json") + " Esc");
   ASSERT_EQ(r.status, 0);
-  EXPECT_NE(readFile(dir / "1.json").find("\"printing\": \"1\""), std::string::npos);
-  EXPECT_NE(readFile(dir / "2.json").find("\"printing\": \"3\""), std::string::npos);
-  EXPECT_NE(readFile(dir / "3.json").find("\"printing\": \"6\""), std::string::npos);
+  EXPECT_EQ(readDump(dir / "1.json")["printing"], "1");
+  EXPECT_EQ(readDump(dir / "2.json")["printing"], "3");
+  EXPECT_EQ(readDump(dir / "3.json")["printing"], "6");
   EXPECT_EQ(r.beeps, 0);  // the ends show message 7, without a beep
   EXPECT_EQ(r.state.screenName, "front");
 }
@@ -61,10 +60,10 @@ TEST(FlawScreen, TypedPositionsAndPlateNumerals) {
   const auto r = runHeadless(dir, "P Down F6 PgDn P \"B17\" Enter state:" + a("1.json") +
                                       " I \"II7\" Enter state:" + a("2.json"));
   ASSERT_EQ(r.status, 0);
-  EXPECT_NE(readFile(dir / "1.json").find("\"position\": \"B17\""), std::string::npos);
-  const std::string second = readFile(dir / "2.json");
-  EXPECT_NE(second.find("\"position\": \"A7\""), std::string::npos) << second;
-  EXPECT_NE(second.find("\"printing\": \"4\""), std::string::npos);
+  EXPECT_EQ(readDump(dir / "1.json")["position"], "B17");
+  nlohmann::json second = readDump(dir / "2.json");
+  EXPECT_EQ(second["position"], "A7");
+  EXPECT_EQ(second["printing"], "4");
 }
 
 TEST(FlawScreen, NumberOrderNeedsASeriesPrint) {
@@ -84,7 +83,7 @@ TEST(FlawScreen, TwoColouredEditionOpensItsOwnScreen) {
   ScratchDir dir;
   dir.addSampleData();
   const auto r = runHeadless(dir, "F6 state:" + (dir / "s.json").string());
-  EXPECT_NE(readFile(dir / "s.json").find("\"screen\": \"tc-flaws\""), std::string::npos);
+  EXPECT_EQ(readDump(dir / "s.json")["screen"], "tc-flaws");
 }
 
 TEST(FlawScreenGolden, BothModesAtZoomThree) {

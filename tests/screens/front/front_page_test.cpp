@@ -8,13 +8,16 @@
 #include "data/cp865.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 
 namespace kolvard {
 namespace {
 
 namespace fs = std::filesystem;
+using test::hasFields;
 using test::HeadlessResult;
+using test::readDump;
 using test::readFile;
 using test::runHeadless;
 using test::ScratchDir;
@@ -49,10 +52,8 @@ TEST(StartUp, WithoutSettingsShowsTheTwoColouredEditionAtZoom3) {
   const std::string banner(52, '-');
   EXPECT_EQ(r.console, banner + "\n Kolvard kan afsluttes via klik paa ovre hojre kryds      ↑\n" +
                            banner + "\n");
-  const std::string json = readFile(dir / "s.json");
-  EXPECT_NE(json.find("\"screen\": \"front\""), std::string::npos);
-  EXPECT_NE(json.find("\"edition\": \"T\""), std::string::npos);
-  EXPECT_NE(json.find("\"frontPageDrawn\": true"), std::string::npos);
+  EXPECT_TRUE(hasFields(readDump(dir / "s.json"),
+                        {{"screen", "front"}, {"edition", "T"}, {"frontPageDrawn", true}}));
   // The first main cycle wrote a fresh settings file.
   EXPECT_EQ(firstLines(readFile(dir / "KOL703.CFG"), 2).substr(0, 1), "3");
 }
@@ -116,9 +117,9 @@ TEST(FrontPage, InformationViewerRestoresTheFrontPageExactly) {
   EXPECT_EQ(shot(dir, "after.png"), before);
   EXPECT_EQ(shot(dir, "after2.png"), before);
   EXPECT_NE(shot(dir, "viewer.png"), before);
-  const std::string json = readFile(dir / "viewer.json");
-  EXPECT_NE(json.find("\"screen\": \"viewer\""), std::string::npos);
-  EXPECT_NE(json.find("\"topLine\": 0"), std::string::npos);
+  nlohmann::json dump = readDump(dir / "viewer.json");
+  EXPECT_EQ(dump["screen"], "viewer");
+  EXPECT_EQ(dump["viewer"]["topLine"], 0);
   EXPECT_EQ(r.beeps, 0);
 }
 
@@ -200,9 +201,7 @@ TEST(FrontPage, EveryScreenKeyOfTheTwoColouredEditionReachesItsScreen) {
   for (const auto& c : cases) {
     const HeadlessResult r = runHeadless(dir, std::string(c.keys) + state);
     EXPECT_EQ(r.status, 0) << c.keys;
-    EXPECT_NE(readFile(dir / "s.json").find(std::string("\"screen\": \"") + c.screen + "\""),
-              std::string::npos)
-        << c.keys;
+    EXPECT_EQ(readDump(dir / "s.json")["screen"], c.screen) << c.keys;
   }
 }
 
@@ -245,7 +244,7 @@ TEST(CommandLine, HeadlessProgramWritesStateAndShots) {
       "' --headless --keys 'R \"c\" state:s.json shot:a.png' >out.txt 2>err.txt";
   EXPECT_EQ(std::system(cmd.c_str()), 0);
   EXPECT_EQ(readFile(dir / "err.txt"), "beep\n");
-  EXPECT_NE(readFile(dir / "s.json").find("\"edition\": \"C\""), std::string::npos);
+  EXPECT_EQ(readDump(dir / "s.json")["edition"], "C");
   EXPECT_TRUE(fs::exists(dir / "a.png"));
   const std::string bad = "cd '" + dir.path().string() + "' && '" + KOLVARD_PROGRAM +
                           "' --headless --keys 'F13' >out.txt 2>err.txt";

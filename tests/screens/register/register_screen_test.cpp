@@ -6,12 +6,13 @@
 #include "data/cp865.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 
 namespace kolvard {
 namespace {
 
-using test::readFile;
+using test::readDump;
 using test::runHeadless;
 using test::ScratchDir;
 
@@ -43,10 +44,12 @@ TEST(RegisterScreen, SearchForAColumnListsOnlyThatColumn) {
     EXPECT_EQ(line.substr(0, 2), "4s") << line;
   }
   // The dump carries the lines as the screen shows them, right-trimmed.
-  const std::string json = readFile(dir / "s.json");
-  EXPECT_NE(json.find("\"screen\": \"register\""), std::string::npos);
-  EXPECT_NE(json.find("\"foundCount\": " + std::to_string(reg.foundCount)), std::string::npos);
-  EXPECT_NE(json.find("{\"text\": \"***\", \"dim\": false}"), std::string::npos);
+  nlohmann::json dump = readDump(dir / "s.json");
+  EXPECT_EQ(dump["screen"], "register");
+  EXPECT_EQ(dump["register"]["foundCount"], reg.foundCount);
+  const nlohmann::json& lines = dump["register"]["lines"];
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(reg.lineCount));
+  EXPECT_EQ(lines.back(), (nlohmann::json{{"text", "***"}, {"dim", false}}));
   // Esc returned to the front page, and the criteria are kept in the settings.
   EXPECT_EQ(r.state.screenName, "front");
   EXPECT_EQ(r.state.settings.criterion(8), "5");
@@ -113,10 +116,10 @@ TEST(RegisterScreen, TwoColouredEditionOpensItsOwnRegister) {
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "F3 state:" + a("s.json") + " F5 state:" + a("f.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string json = readFile(dir / "s.json");
-  EXPECT_NE(json.find("\"screen\": \"tc-register\""), std::string::npos);
-  EXPECT_NE(json.find("\"frameKind\": \"·\""), std::string::npos) << json;
-  EXPECT_NE(readFile(dir / "f.json").find("\"screen\": \"tc-schemas\""), std::string::npos);
+  nlohmann::json dump = readDump(dir / "s.json");
+  EXPECT_EQ(dump["screen"], "tc-register");
+  EXPECT_EQ(dump["register"]["criteria"][0]["frameKind"], "·");
+  EXPECT_EQ(readDump(dir / "f.json")["screen"], "tc-schemas");
 }
 
 TEST(RegisterScreenGolden, BeforeAndAfterASearch) {

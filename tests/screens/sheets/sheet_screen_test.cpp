@@ -18,6 +18,7 @@
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
 #include "support/page_view.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 #include "ui/screen.hpp"
 
@@ -25,7 +26,8 @@ namespace kolvard {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
+using test::hasFields;
+using test::readDump;
 using test::reducedView;
 using test::runHeadless;
 using test::ScratchDir;
@@ -44,19 +46,19 @@ TEST(SheetScreen, EnterOnTheFrontPageOpensTheSheet) {
   const auto r = runHeadless(dir, "P Down Enter state:" + a("1.json") +
                                       " Esc F5 state:" + a("2.json") + " F3 state:" + a("3.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string one = readFile(dir / "1.json");
-  EXPECT_TRUE(has(one, "\"screen\": \"sheets\"")) << one;
-  EXPECT_TRUE(has(one, "\"panes\": 2"));
-  EXPECT_TRUE(has(one, "\"captions\": [\"Helark kendes\", \"Helark kendes\"]"));
-  EXPECT_TRUE(has(readFile(dir / "2.json"), "\"screen\": \"sheets\""));
-  EXPECT_TRUE(has(readFile(dir / "3.json"), "\"screen\": \"register\""));
+  nlohmann::json one = readDump(dir / "1.json");
+  EXPECT_EQ(one["screen"], "sheets");
+  EXPECT_TRUE(
+      hasFields(one["sheets"], {{"panes", 2}, {"captions", {"Helark kendes", "Helark kendes"}}}));
+  EXPECT_EQ(readDump(dir / "2.json")["screen"], "sheets");
+  EXPECT_EQ(readDump(dir / "3.json")["screen"], "register");
 
   // The two-coloured edition has a schema screen of its own.
   ScratchDir two;
   two.copySampleData();
   const auto t = runHeadless(two, "T Enter state:" + (two / "t.json").string());
   ASSERT_EQ(t.status, 0);
-  EXPECT_TRUE(has(readFile(two / "t.json"), "\"screen\": \"tc-schemas\""));
+  EXPECT_EQ(readDump(two / "t.json")["screen"], "tc-schemas");
 }
 
 TEST(SheetScreen, CaptionsAndWatermarks) {
@@ -66,14 +68,14 @@ TEST(SheetScreen, CaptionsAndWatermarks) {
   const auto r = runHeadless(dir, std::string(kM4o) + " Enter T \"3\" Enter state:" + a("3.json") +
                                       " PgDn state:" + a("4.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string three = readFile(dir / "3.json");
-  EXPECT_TRUE(has(three, "\"printing\": \"3\"")) << three;
-  EXPECT_TRUE(has(three, "\"captions\": [\"Helark kendes\", \"Tavle som tryk 2\"]")) << three;
+  nlohmann::json three = readDump(dir / "3.json");
+  EXPECT_EQ(three["printing"], "3");
   // Pane A's watermark reads to the left, pane B's to the right.
-  EXPECT_TRUE(has(three, "\"watermarks\": [\"\u2190 vm\", \"vm \u2192\"]")) << three;
-  const std::string four = readFile(dir / "4.json");
-  EXPECT_TRUE(has(four, "\"printing\": \"4\""));
-  EXPECT_TRUE(has(four, "(Helark kendes ikke)"));
+  EXPECT_TRUE(hasFields(three["sheets"], {{"captions", {"Helark kendes", "Tavle som tryk 2"}},
+                                          {"watermarks", {"\u2190 vm", "vm \u2192"}}}));
+  nlohmann::json four = readDump(dir / "4.json");
+  EXPECT_EQ(four["printing"], "4");
+  EXPECT_EQ(four["sheets"]["captions"][0], "(Helark kendes ikke)");
 }
 
 TEST(SheetScreen, PrintingEntriesAndStepsStayInRange) {
@@ -86,15 +88,14 @@ TEST(SheetScreen, PrintingEntriesAndStepsStayInRange) {
                                       " T \"6\" Enter PgDn state:" + a("3.json") +
                                       " PgUp state:" + a("4.json") + " F4 state:" + a("5.json"));
   ASSERT_EQ(r.status, 0);
-  EXPECT_TRUE(has(readFile(dir / "1.json"), "\"printing\": \"1\""));
-  EXPECT_TRUE(has(readFile(dir / "2.json"), "\"printing\": \"1\""));
-  EXPECT_TRUE(has(readFile(dir / "3.json"), "\"printing\": \"6\""));
-  const std::string four = readFile(dir / "4.json");
-  EXPECT_TRUE(has(four, "\"printing\": \"5\""));
-  EXPECT_TRUE(has(four, "\"printingTo\": \"5\""));
-  EXPECT_TRUE(has(four, "\"printingInfo\": false"));
-  EXPECT_TRUE(has(readFile(dir / "5.json"),
-                  "\"sheets\": {\"panes\": 2, \"panePair\": 0, \"printingInfo\": true"));
+  EXPECT_EQ(readDump(dir / "1.json")["printing"], "1");
+  EXPECT_EQ(readDump(dir / "2.json")["printing"], "1");
+  EXPECT_EQ(readDump(dir / "3.json")["printing"], "6");
+  nlohmann::json four = readDump(dir / "4.json");
+  EXPECT_TRUE(hasFields(four, {{"printing", "5"}, {"printingTo", "5"}}));
+  EXPECT_EQ(four["sheets"]["printingInfo"], false);
+  EXPECT_TRUE(hasFields(readDump(dir / "5.json")["sheets"],
+                        {{"panes", 2}, {"panePair", 0}, {"printingInfo", true}}));
 }
 
 TEST(SheetScreen, NewValues) {
@@ -105,13 +106,9 @@ TEST(SheetScreen, NewValues) {
   const auto r = runHeadless(dir, "P Down Enter T \"3\" Enter V \"5s\" Enter state:" + a("1.json") +
                                       " V \"8s\" Enter state:" + a("2.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string one = readFile(dir / "1.json");
-  EXPECT_TRUE(has(one, "\"value\": \"4s\"")) << one;
-  EXPECT_TRUE(has(one, "\"printing\": \"3\""));
-  const std::string two = readFile(dir / "2.json");
-  EXPECT_TRUE(has(two, "\"value\": \"8s\"")) << two;
-  EXPECT_TRUE(has(two, "\"printing\": \"1\""));
-  EXPECT_TRUE(has(two, "\"screen\": \"sheets\""));
+  EXPECT_TRUE(hasFields(readDump(dir / "1.json"), {{"value", "4s"}, {"printing", "3"}}));
+  EXPECT_TRUE(hasFields(readDump(dir / "2.json"),
+                        {{"value", "8s"}, {"printing", "1"}, {"screen", "sheets"}}));
 }
 
 TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
@@ -122,20 +119,19 @@ TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
                                       " S state:" + a("2.json") + " D state:" + a("3.json") +
                                       " B state:" + a("4.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string one = readFile(dir / "1.json");
-  EXPECT_TRUE(has(one, "\"panes\": 4")) << one;
-  EXPECT_TRUE(has(one, "\"panePair\": 1"));
-  EXPECT_TRUE(has(one, "Supplement 1 som tryk 4"));
-  EXPECT_TRUE(has(readFile(dir / "2.json"), "\"panePair\": 0"));
-  EXPECT_TRUE(has(readFile(dir / "3.json"), "\"panePair\": 1"));
-  EXPECT_TRUE(has(readFile(dir / "4.json"), "\"panePair\": 0"));
+  nlohmann::json one = readDump(dir / "1.json");
+  EXPECT_TRUE(hasFields(one["sheets"], {{"panes", 4}, {"panePair", 1}}));
+  EXPECT_EQ(one["sheets"]["captions"][0], "Supplement 1 som tryk 4");
+  EXPECT_EQ(readDump(dir / "2.json")["sheets"]["panePair"], 0);
+  EXPECT_EQ(readDump(dir / "3.json")["sheets"]["panePair"], 1);
+  EXPECT_EQ(readDump(dir / "4.json")["sheets"]["panePair"], 0);
 
   // Two panes: "C" changes nothing.
   ScratchDir two;
   two.copySampleData();
   const auto r2 = runHeadless(two, "P Down Enter C state:" + (two / "1.json").string());
   ASSERT_EQ(r2.status, 0);
-  EXPECT_TRUE(has(readFile(two / "1.json"), "\"panePair\": 0"));
+  EXPECT_EQ(readDump(two / "1.json")["sheets"]["panePair"], 0);
 }
 
 TEST(SheetScreenGolden, AtZoom3) {
@@ -172,7 +168,7 @@ TEST(SheetScreen, F9AndF10WriteTheSameFilesAsTheCommandLine) {
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "P Down Enter F9 Space state:" + a("1.json") + " F10 Space");
   ASSERT_EQ(r.status, 0);
-  EXPECT_TRUE(has(readFile(dir / "1.json"), "\"files\": [\"#P4s1A.BMP\"]"));
+  EXPECT_EQ(readDump(dir / "1.json")["sheets"]["files"], nlohmann::json::array({"#P4s1A.BMP"}));
   const std::string left = fileBytes(dir / "#P4s1A.BMP");
   const std::string right = fileBytes(dir / "#P4s1B.BMP");
   ASSERT_EQ(left.size(), kSchemaBitmapSize);
@@ -197,8 +193,9 @@ TEST(SheetScreen, AFileThatCannotBeMadeIsReported) {
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "P Down Enter F9 Space state:" + a("1.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string one = readFile(dir / "1.json");
-  EXPECT_TRUE(has(one, "\"files\": [], \"printError\": \"navnet bruges af en mappe\"")) << one;
+  EXPECT_TRUE(
+      hasFields(readDump(dir / "1.json")["sheets"],
+                {{"files", nlohmann::json::array()}, {"printError", "navnet bruges af en mappe"}}));
   EXPECT_GE(r.beeps, 1);
   EXPECT_TRUE(fs::is_directory(dir / "#P4s1A.BMP"));
   for (const auto& entry : fs::directory_iterator(dir.path())) {
@@ -240,8 +237,10 @@ TEST(ExportCommand, SeriesPagesMatchTheFlawScreensPrint) {
   // V 1ø: the flaw screen's F12 prints series 1 on several pages.
   const auto r = runHeadless(dir, "V F6 F12 Space state:" + a("1.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string one = readFile(dir / "1.json");
-  EXPECT_TRUE(has(one, "\"printedFiles\": [\"%V1oC1-1.BMP\", \"%V1oC1-2.BMP\"")) << one;
+  nlohmann::json printed = readDump(dir / "1.json")["flaws"]["printedFiles"];
+  ASSERT_GE(printed.size(), 2u) << printed;
+  EXPECT_EQ(printed[0], "%V1oC1-1.BMP");
+  EXPECT_EQ(printed[1], "%V1oC1-2.BMP");
 
   ScratchDir out;
   std::string names;

@@ -5,51 +5,56 @@
 
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 
 namespace kolvard {
 namespace {
 
-using test::readFile;
+using test::hasFields;
+using test::readDump;
 using test::runHeadless;
 using test::ScratchDir;
-
-bool has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 TEST(TwoColourCompositeScreen, WalksSeriesSettingsAndPeriods) {
   struct Case {
     const char* keys;
-    const char* expected;
+    nlohmann::json expected;  // fields of tcComposites
   };
   const Case cases[] = {
-      {"V \"4s\" Enter", "\"kind\": \"ovals\", \"series\": 1, \"seriesCount\": 2"},
+      {"V \"4s\" Enter", {{"kind", "ovals"}, {"series", 1}, {"seriesCount", 2}}},
       {"V \"4s\" Enter Down End",
-       "\"series\": 2, \"seriesCount\": 2, \"setting\": 5, \"composite\": 2, \"count\": 2"},
-      {"V \"48s\" Enter", "\"seriesCount\": 1, \"setting\": 1, \"composite\": 1, \"count\": 2"},
-      {"V \"100o\" Enter Right", "\"section\": \"TF100O-2\", \"found\": true"},
+       {{"series", 2}, {"seriesCount", 2}, {"setting", 5}, {"composite", 2}, {"count", 2}}},
+      {"V \"48s\" Enter", {{"seriesCount", 1}, {"setting", 1}, {"composite", 1}, {"count", 2}}},
+      {"V \"100o\" Enter Right", {{"section", "TF100O-2"}, {"found", true}}},
       // Printing 1 of 4s used setting 5 in its first period; P goes to 18 and back.
-      {"V \"4s\" Enter R", "\"setting\": 5, \"composite\": 1, \"count\": 3"},
-      {"V \"4s\" Enter R P", "\"setting\": 18, \"composite\": 1, \"count\": 2"},
-      {"V \"4s\" Enter R P P End", "\"setting\": 5, \"composite\": 3, \"count\": 3"},
-      {"V \"4s\" Enter R S \"28\" Enter P", "\"setting\": 58, \"composite\": 1, \"count\": 2"},
-      {"V \"4s\" Enter R S \"28\" Enter P P", "\"setting\": 28,"},
-      {"V \"4s\" Enter R Down", "\"setting\": 6, \"composite\": 1, \"count\": 0"},
+      {"V \"4s\" Enter R", {{"setting", 5}, {"composite", 1}, {"count", 3}}},
+      {"V \"4s\" Enter R P", {{"setting", 18}, {"composite", 1}, {"count", 2}}},
+      {"V \"4s\" Enter R P P End", {{"setting", 5}, {"composite", 3}, {"count", 3}}},
+      {"V \"4s\" Enter R S \"28\" Enter P", {{"setting", 58}, {"composite", 1}, {"count", 2}}},
+      {"V \"4s\" Enter R S \"28\" Enter P P", {{"setting", 28}}},
+      {"V \"4s\" Enter R Down", {{"setting", 6}, {"composite", 1}, {"count", 0}}},
       // Ovals and frames each keep their place.
       {"V \"4s\" Enter End R O",
-       "\"kind\": \"ovals\", \"series\": 1, \"seriesCount\": 2, "
-       "\"setting\": 5, \"composite\": 3"},
+       {{"kind", "ovals"}, {"series", 1}, {"seriesCount", 2}, {"setting", 5}, {"composite", 3}}},
       // 16ø printing 1 used only pane A of setting 19: six composites; Down lifts that.
       {"V \"16o\" Enter R End",
-       "\"setting\": 19, \"composite\": 6, \"count\": 6, \"firstAllowed\": 1, \"restricted\": "
-       "true, \"paneNote\": \" (kun A-ark)\""},
+       {{"setting", 19},
+        {"composite", 6},
+        {"count", 6},
+        {"firstAllowed", 1},
+        {"restricted", true},
+        {"paneNote", " (kun A-ark)"}}},
       {"V \"16o\" Enter R Down Up End",
-       "\"setting\": 19, \"composite\": 8, \"count\": 8, \"firstAllowed\": 1, \"restricted\": "
-       "false, \"paneNote\": \"\""},
+       {{"setting", 19},
+        {"composite", 8},
+        {"count", 8},
+        {"firstAllowed", 1},
+        {"restricted", false},
+        {"paneNote", ""}}},
       // A series without composites.
       {"V \"8o\" Enter S \"3\" Enter",
-       "\"series\": 3, \"seriesCount\": 10, \"setting\": 1, \"composite\": 1, \"count\": 0"},
+       {{"series", 3}, {"seriesCount", 10}, {"setting", 1}, {"composite", 1}, {"count", 0}}},
   };
   for (const Case& c : cases) {
     ScratchDir dir;
@@ -57,9 +62,9 @@ TEST(TwoColourCompositeScreen, WalksSeriesSettingsAndPeriods) {
     const auto r =
         runHeadless(dir, std::string("T F7 ") + c.keys + " state:" + (dir / "s.json").string());
     ASSERT_EQ(r.status, 0) << c.keys;
-    const std::string dump = readFile(dir / "s.json");
-    EXPECT_TRUE(has(dump, "\"screen\": \"tc-composites\"")) << c.keys;
-    EXPECT_TRUE(has(dump, c.expected)) << c.keys << "\n" << dump;
+    nlohmann::json dump = readDump(dir / "s.json");
+    EXPECT_EQ(dump["screen"], "tc-composites") << c.keys;
+    EXPECT_TRUE(hasFields(dump["tcComposites"], c.expected)) << c.keys;
   }
 }
 

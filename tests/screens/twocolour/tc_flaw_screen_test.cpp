@@ -8,12 +8,13 @@
 
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 
 namespace kolvard {
 namespace {
 
-using test::readFile;
+using test::readDump;
 using test::runHeadless;
 using test::ScratchDir;
 
@@ -56,14 +57,17 @@ TEST(TwoColourFlawScreen, PrintingOrderOfATwoPeriodSetting) {
   const auto r = runHeadless(dir, at("4s", "8") + "P \"1\" Enter state:" + a("2.json") +
                                       " T \"1\" Enter P \"37\" Enter state:" + a("1.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string second = readFile(dir / "2.json");
-  EXPECT_NE(second.find("\"printingOrder\": [\"Setting 5:\", \"2. periode:\", \"4s7(ny)\", "
-                        "\"*4s8\"]"),
-            std::string::npos)
-      << second;
-  const std::string first = readFile(dir / "1.json");
-  EXPECT_NE(first.find("\"printingOrder\": [\"Setting 5:\", \"*4s1\""), std::string::npos) << first;
-  EXPECT_EQ(first.find("periode:"), std::string::npos);
+  EXPECT_EQ(readDump(dir / "2.json")["tcFlaws"]["printingOrder"],
+            nlohmann::json::array({"Setting 5:", "2. periode:", "4s7(ny)", "*4s8"}));
+  nlohmann::json first = readDump(dir / "1.json");
+  const nlohmann::json& order = first["tcFlaws"]["printingOrder"];
+  ASSERT_GE(order.size(), 2u) << order;
+  EXPECT_EQ(order[0], "Setting 5:");
+  EXPECT_EQ(order[1], "*4s1");
+  // Printing 1 is in the setting's first period: no line names a period.
+  for (const auto& line : order) {
+    EXPECT_EQ(line.get<std::string>().find("periode:"), std::string::npos) << line;
+  }
 }
 
 TEST(TwoColourFlawScreen, FrameModeStepsSkipSetting18) {
@@ -75,10 +79,10 @@ TEST(TwoColourFlawScreen, FrameModeStepsSkipSetting18) {
                            " Up state:" + a("2.json") + " Left Left Right state:" + a("3.json") +
                            " R \"18.1\" Enter state:" + a("4.json") + " R \"52.1\" Enter");
   ASSERT_EQ(r.status, 0);
-  EXPECT_NE(readFile(dir / "1.json").find("\"frameFlawNumber\": \"19.1\""), std::string::npos);
-  EXPECT_NE(readFile(dir / "2.json").find("\"frameFlawNumber\": \"17.1\""), std::string::npos);
-  EXPECT_NE(readFile(dir / "3.json").find("\"frameFlawNumber\": \"17.2\""), std::string::npos);
-  EXPECT_NE(readFile(dir / "4.json").find("\"frameFlawNumber\": \"17.2\""), std::string::npos);
+  EXPECT_EQ(readDump(dir / "1.json")["tcFlaws"]["frameFlawNumber"], "19.1");
+  EXPECT_EQ(readDump(dir / "2.json")["tcFlaws"]["frameFlawNumber"], "17.1");
+  EXPECT_EQ(readDump(dir / "3.json")["tcFlaws"]["frameFlawNumber"], "17.2");
+  EXPECT_EQ(readDump(dir / "4.json")["tcFlaws"]["frameFlawNumber"], "17.2");
   EXPECT_EQ(r.state.tcFlaws.frameFlawNumber, "17.2");  // setting 52 refused
   EXPECT_EQ(r.state.message.number, 2);
   EXPECT_EQ(r.state.tcFlaws.mode, FlawViewMode::Frame);
@@ -95,20 +99,21 @@ TEST(TwoColourFlawScreen, WalksInEachMode) {
                " O \"1.999\" Enter state:" + a("5.json") + " V Enter state:" + a("6.json") +
                " PgDn PgDn state:" + a("7.json") + " Home End Esc");
   ASSERT_EQ(r.status, 0);
-  const auto has = [&](const char* file, const std::string& text) {
-    return readFile(dir / file).find(text) != std::string::npos;
-  };
-  EXPECT_TRUE(has("1.json", "\"ovalFlawNumber\": \"1.1\""));
-  EXPECT_TRUE(has("1.json", "\"ovalFound\": true"));
-  EXPECT_TRUE(has("1.json", "\"occurrences\": [\""));
-  EXPECT_TRUE(has("2.json", "\"position\": \"A64\""));
-  EXPECT_TRUE(has("3.json", "\"mode\": 1"));
-  EXPECT_TRUE(has("3.json", "\"ovalFlawNumber\": \"1.2\""));
-  EXPECT_TRUE(has("4.json", "\"ovalFlawNumber\": \"1.1\""));
-  EXPECT_TRUE(has("5.json", "\"ovalFlawNumber\": \"1.1\""));  // 999 refused (message 3)
-  EXPECT_TRUE(has("6.json", "\"mode\": 0"));
-  EXPECT_TRUE(has("6.json", "\"position\": \"A1\""));
-  EXPECT_TRUE(has("7.json", "\"printing\": \"4\""));  // 1, then the pair 2-3, then 4
+  const auto flaws = [&](const char* file) { return readDump(dir / file)["tcFlaws"]; };
+  nlohmann::json one = flaws("1.json");
+  EXPECT_EQ(one["ovalFlawNumber"], "1.1");
+  EXPECT_EQ(one["ovalFound"], true);
+  ASSERT_TRUE(one["occurrences"].is_array());
+  ASSERT_FALSE(one["occurrences"].empty());
+  EXPECT_TRUE(one["occurrences"][0].is_string());
+  EXPECT_EQ(readDump(dir / "2.json")["position"], "A64");
+  EXPECT_EQ(flaws("3.json")["mode"], 1);
+  EXPECT_EQ(flaws("3.json")["ovalFlawNumber"], "1.2");
+  EXPECT_EQ(flaws("4.json")["ovalFlawNumber"], "1.1");
+  EXPECT_EQ(flaws("5.json")["ovalFlawNumber"], "1.1");  // 999 refused (message 3)
+  EXPECT_EQ(flaws("6.json")["mode"], 0);
+  EXPECT_EQ(readDump(dir / "6.json")["position"], "A1");
+  EXPECT_EQ(readDump(dir / "7.json")["printing"], "4");  // 1, then the pair 2-3, then 4
   EXPECT_EQ(r.state.screenName, "front");
 }
 
@@ -148,7 +153,7 @@ TEST(TwoColourFlawScreen, BadEntriesChangeNothing) {
   EXPECT_EQ(r.state.selection.value(), "4s");
   EXPECT_EQ(r.state.selection.printing(), "1");
   // A cancelled or refused value keeps the printing the sheet was loaded for.
-  EXPECT_NE(readFile(dir / "kept.json").find("\"printing\": \"4\""), std::string::npos);
+  EXPECT_EQ(readDump(dir / "kept.json")["printing"], "4");
   EXPECT_EQ(r.state.selection.position(), "A1");
   EXPECT_EQ(r.beeps, 2);  // "x" in the value entry, Left on A1
 }
@@ -162,10 +167,10 @@ TEST(TwoColourFlawScreen, IcelandicOvalTypeHasOneSettingAndNoUpDown) {
       runHeadless(dir, "I F6 V \"4a\" Enter state:" + a("1.json") +
                            " R \"7\" Enter Down Up state:" + a("2.json") + " R \"1.101\" Enter");
   ASSERT_EQ(r.status, 0);
-  const std::string first = readFile(dir / "1.json");
-  EXPECT_NE(first.find("\"screen\": \"tc-flaws\""), std::string::npos) << first;
-  EXPECT_NE(first.find("Island Ovaltype"), std::string::npos);
-  EXPECT_NE(readFile(dir / "2.json").find("\"frameFlawNumber\": \"53.7\""), std::string::npos);
+  nlohmann::json first = readDump(dir / "1.json");
+  EXPECT_EQ(first["screen"], "tc-flaws");
+  EXPECT_EQ(first["caption"], " Island Ovaltype");
+  EXPECT_EQ(readDump(dir / "2.json")["tcFlaws"]["frameFlawNumber"], "53.7");
   EXPECT_EQ(r.state.tcFlaws.frameFlawNumber, "53.7");  // 100 flaws: 101 refused
   EXPECT_EQ(r.state.message.number, 4);
 }

@@ -9,12 +9,13 @@
 
 #include "app/export_command.hpp"
 #include "support/headless_run.hpp"
+#include "support/parsed_dump.hpp"
 
 namespace kolvard {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
+using test::readDump;
 using test::runHeadless;
 using test::ScratchDir;
 
@@ -34,8 +35,8 @@ TEST(TwoColourSchemaPrint, F9F10AndF11WriteTheFilesOfTheCommandLine) {
                              "Space state:" +
                                  a("1.json") + " Shift+F4 Space");
   ASSERT_EQ(r.status, 0);
-  const std::string dump = readFile(dir / "1.json");
-  EXPECT_NE(dump.find("\"lastPrint\": [\"#Kol4s7A.BMP\"]"), std::string::npos) << dump;
+  EXPECT_EQ(readDump(dir / "1.json")["tcSchemas"]["lastPrint"],
+            nlohmann::json::array({"#Kol4s7A.BMP"}));
 
   ScratchDir out;
   const char* const kinds[] = {"oval", "frame", "both"};
@@ -60,9 +61,9 @@ TEST(TwoColourSchemaPrint, AFileThatCannotBeMadeIsReportedAndF6LeavesAfterThePro
   const auto a = [&](const char* n) { return (dir / n).string(); };
   const auto r = runHeadless(dir, "T F5 V \"4s\" Enter T \"1\" Enter F9 F6 state:" + a("1.json"));
   ASSERT_EQ(r.status, 0);
-  const std::string dump = readFile(dir / "1.json");
-  EXPECT_NE(dump.find("\"lastPrint\": []"), std::string::npos) << dump;
-  EXPECT_NE(dump.find("\"screen\": \"tc-flaws\""), std::string::npos) << dump;
+  nlohmann::json dump = readDump(dir / "1.json");
+  EXPECT_EQ(dump["tcSchemas"]["lastPrint"], nlohmann::json::array());
+  EXPECT_EQ(dump["screen"], "tc-flaws");
   EXPECT_GE(r.beeps, 1);
   for (const auto& entry : fs::directory_iterator(dir.path())) {
     EXPECT_EQ(entry.path().filename().string().find(".part"), std::string::npos);
