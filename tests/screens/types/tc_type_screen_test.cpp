@@ -16,6 +16,7 @@
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
 #include "support/no_settings.hpp"
+#include "support/parsed_dump.hpp"
 #include "ui/png_image.hpp"
 #include "ui/screen.hpp"
 
@@ -181,8 +182,8 @@ TEST(TwoColourTypeScreenGolden, OvalAndFrameTypesAndTheWatermarkPage) {
                " R \"2\" Enter shot:" + a("frame.png") + " W shot:" + a("watermarks.png") +
                " Esc state:" + a("back.json"));
   ASSERT_EQ(r.status, 0);
-  EXPECT_NE(test::readFile(dir / "oval.json").find("\"screen\": \"tc-types\""), std::string::npos);
-  EXPECT_NE(test::readFile(dir / "back.json").find("\"screen\": \"tc-flaws\""), std::string::npos);
+  EXPECT_EQ(test::readDump(dir / "oval.json")["screen"], "tc-types");
+  EXPECT_EQ(test::readDump(dir / "back.json")["screen"], "tc-flaws");
   EXPECT_EQ(r.beeps, 0);
   for (const char* name : {"oval", "frame", "watermarks"}) {
     EXPECT_TRUE(test::matchesGolden(readPng(dir / (std::string(name) + ".png")).value(),
