@@ -152,7 +152,6 @@ int writeExportPlan(const ExportPlan& plan, const ExportOptions& options, Export
     for (const std::string& name : plannedFiles(plan, options)) out << utf8Name(name) << "\n";
     return 0;
   }
-  if (plan.pages.empty()) return 0;
   PagePipeline pipeline(plan, context.screen, context.data, context.date,
                         PagePipeline::Wanted{options.bmp, options.pdf}, options.threads);
   if (options.pdf) return writeWithPdf(plan, options, pipeline, out, err);
