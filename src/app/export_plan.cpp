@@ -110,7 +110,10 @@ struct LoadedTwoColour {
 
 std::unique_ptr<LoadedTwoColour> loadTwoColour(ExportContext& context, const std::string& value,
                                                const std::string& printing) {
-  if (!context.frames) context.frames.emplace(context.data, context.data.findSection("TRAMDAT"));
+  if (!context.frames) {
+    context.frames =
+        std::make_shared<const FrameData>(context.data, context.data.findSection("TRAMDAT"));
+  }
   auto loaded = std::make_unique<LoadedTwoColour>();
   loaded->load = loaded->table.load(context.data, *context.frames, "T", value,
                                     printingBlockName(value, printing),

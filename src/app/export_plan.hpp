@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -29,8 +30,9 @@ struct ExportContext {
   std::string date;
   ExportProgress progress{nullptr};
   // The frame data of the two-coloured edition, decoded on first use and kept for every
-  // printing and page of the command.
-  std::optional<FrameData> frames{};
+  // printing and page of the command; read-only once made, so the threads that draw the
+  // pages share it.
+  std::shared_ptr<const FrameData> frames{};
 };
 
 struct ExportPage {

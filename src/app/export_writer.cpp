@@ -152,8 +152,8 @@ int writeExportPlan(const ExportPlan& plan, const ExportOptions& options, Export
     for (const std::string& name : plannedFiles(plan, options)) out << utf8Name(name) << "\n";
     return 0;
   }
-  PagePipeline pipeline(plan, context.screen, context.data, context.date,
-                        PagePipeline::Wanted{options.bmp, options.pdf}, options.threads);
+  PagePipeline pipeline(plan, context, PagePipeline::Wanted{options.bmp, options.pdf},
+                        options.threads);
   if (options.pdf) return writeWithPdf(plan, options, pipeline, out, err);
 
   ProgressLine line(out, options.progressLine, plan.pages.size());

@@ -12,9 +12,14 @@
 
 namespace kolvard {
 
-PagePipeline::PagePipeline(const ExportPlan& plan, Screen& screen, const DataFile& data,
-                           const std::string& date, Wanted wanted, unsigned threads)
-    : plan_(plan), data_(data), date_(date), wanted_(wanted) {
+PagePipeline::PagePipeline(const ExportPlan& plan, ExportContext& context, Wanted wanted,
+                           unsigned threads)
+    : plan_(plan),
+      data_(context.data),
+      date_(context.date),
+      frames_(context.frames),
+      wanted_(wanted) {
+  Screen& screen = context.screen;
   if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
   if (plan.pages.size() < threads) threads = std::max(static_cast<unsigned>(plan.pages.size()), 1u);
   // Two pages in hand per thread: one being drawn, one drawn and waiting to be written.
@@ -40,6 +45,7 @@ void PagePipeline::work(std::stop_token stop, Screen* shared) {
     own->setUpFonts();
   }
   ExportContext context{data_, shared != nullptr ? *shared : *own, date_};
+  context.frames = frames_;
   PageRaster raster;
   const std::size_t pages = plan_.pages.size();
 

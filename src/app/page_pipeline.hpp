@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -33,8 +34,7 @@ class PagePipeline {
   // Starts drawing. `threads` 0 means as many as the machine has cores (at most 4); never
   // more threads than pages. The first thread draws with `screen` (which nothing else may use
   // until the pipeline is gone), the others with screens of their own.
-  PagePipeline(const ExportPlan& plan, Screen& screen, const DataFile& data,
-               const std::string& date, Wanted wanted, unsigned threads = 0);
+  PagePipeline(const ExportPlan& plan, ExportContext& context, Wanted wanted, unsigned threads = 0);
   ~PagePipeline();  // stops the drawing and waits for the threads
   PagePipeline(const PagePipeline&) = delete;
   PagePipeline& operator=(const PagePipeline&) = delete;
@@ -57,6 +57,7 @@ class PagePipeline {
   const ExportPlan& plan_;
   const DataFile& data_;
   const std::string date_;
+  const std::shared_ptr<const FrameData> frames_;  // decoded while the plan was made
   const Wanted wanted_;
   std::mutex mutex_;
   std::condition_variable_any changed_;
