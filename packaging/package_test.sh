@@ -30,8 +30,8 @@ scratch=$(cd -- "$scratch" && pwd -P)
 deb=$(ls "$scratch"/pkg/kolvard_7.03_*.deb 2>/dev/null)
 [ -f "$deb" ] || { echo "FAIL: no kolvard_7.03_*.deb in $scratch/pkg"; exit 1; }
 
-# The package holds the two programs, the launcher, the data file, the desktop entry and the
-# icons, and nothing else (no tests, benchmarks or libraries).
+# The package holds the two programs, the launcher, the PDF module, the data file, the desktop
+# entry and the icons, and nothing else (no tests, benchmarks or other libraries).
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root
 (cd "$root" && find . -type f | sort) >"$scratch/files.txt"
@@ -39,6 +39,7 @@ cat >"$scratch/expected.txt" <<'LIST'
 ./usr/bin/kolvard
 ./usr/bin/kolvard-data
 ./usr/bin/kolvard-launcher
+./usr/lib/kolvard/kolvard-pdf.so
 ./usr/share/applications/kolvard.desktop
 ./usr/share/icons/hicolor/128x128/apps/kolvard.png
 ./usr/share/icons/hicolor/256x256/apps/kolvard.png
@@ -47,7 +48,8 @@ cat >"$scratch/expected.txt" <<'LIST'
 ./usr/share/kolvard/KOL703.dat
 LIST
 diff "$scratch/expected.txt" "$scratch/files.txt" || fail "the package holds other files"
-for field in "Package: kolvard" "Version: 7.03" "Depends:.*libsdl2" "Depends:.*libpng"; do
+for field in "Package: kolvard" "Version: 7.03" "Depends:.*libsdl2" "Depends:.*libpng" \
+             "Depends:.*libqpdf"; do
   dpkg-deb -f "$deb" | grep -q "^$field" || fail "no '$field' in the control file"
 done
 
@@ -75,6 +77,11 @@ cp "$installed" "$mine/KOL703.dat"
 XDG_DATA_HOME=$scratch/mine "$launcher" --headless --keys 'state:s.json' >/dev/null 2>&1 ||
   fail "the start with the user's own data file failed"
 [ -f "$mine/KOL703.dat" ] && [ ! -L "$mine/KOL703.dat" ] || fail "the user's data file was replaced"
+
+# The installed program finds its PDF module in the library folder.
+(cd "$mine" && "$root/usr/bin/kolvard" export sheet P 4s 1 A --pdf-only >"$scratch/pdf.log" 2>&1) ||
+  fail "no PDF from the installed program: $(cat "$scratch/pdf.log")"
+[ -s "$mine/#P4s1A.PDF" ] || fail "the installed program wrote no #P4s1A.PDF"
 
 # Without the installed data file the launcher says so and starts nothing.
 mv "$root/usr/share/kolvard/KOL703.dat" "$scratch/away.dat"

@@ -142,7 +142,7 @@ int runExportCommand(const std::vector<std::string>& args, const std::filesystem
   if (words.size() < form->words || words.size() > form->words + 1) return usage(err, form->needs);
   if (words.size() > form->words) options.directory = utf8Path(words.back());
   if (options.pdf && !pdfAvailable()) {
-    err << "kolvard export: this build of Kolvard cannot write PDF files\n";
+    err << "kolvard export: " << pdfUnavailableReason() << "\n";
     return 2;
   }
   std::string value;

@@ -37,22 +37,21 @@ void PageRaster::set(int x, int y, bool ink) {
 
 void PageRaster::hline(int x1, int x2, int y) {
   if (y < 0 || y >= kRasterRows) return;
-  int from = std::max(std::min(x1, x2), 0);
+  const int from = std::max(std::min(x1, x2), 0);
   const int to = std::min(std::max(x1, x2), kRasterWidth - 1);
   if (from > to) return;
   std::uint8_t* row = bits_.data() + rowStart(y);
-  // Ragged start up to a byte boundary, whole bytes, ragged end.
-  while (from <= to && from % 8 != 0) {
-    row[from / 8] = static_cast<std::uint8_t>(row[from / 8] | (0x80u >> (from % 8)));
-    ++from;
+  // Ragged start and end as masks of their bytes, the whole bytes between them filled at once.
+  const int first = from / 8, last = to / 8;
+  const auto headMask = static_cast<std::uint8_t>(0xFFu >> (from % 8));
+  const auto tailMask = static_cast<std::uint8_t>(0xFFu << (7 - to % 8));
+  if (first == last) {
+    row[first] = static_cast<std::uint8_t>(row[first] | (headMask & tailMask));
+    return;
   }
-  while (from + 7 <= to) {
-    row[from / 8] = 0xFF;
-    from += 8;
-  }
-  for (; from <= to; ++from) {
-    row[from / 8] = static_cast<std::uint8_t>(row[from / 8] | (0x80u >> (from % 8)));
-  }
+  row[first] = static_cast<std::uint8_t>(row[first] | headMask);
+  std::fill(row + first + 1, row + last, std::uint8_t{0xFF});
+  row[last] = static_cast<std::uint8_t>(row[last] | tailMask);
 }
 
 void PageRaster::vline(int x, int y1, int y2) {

@@ -1,7 +1,7 @@
-// The PDF document itself, made by qpdf: A4 pages, each holding one image whose compressed
-// samples come from the caller when qpdf writes them, and the bytes of the file handed to the
-// caller as they are made. Plain C++17 with no project types: qpdf's headers are compiled in
-// C++17 (clang refuses them in C++20).
+// The PDF document itself, made by qpdf in the PDF module (kolvard-pdf): A4 pages, each holding
+// one image whose compressed samples come from the caller when qpdf writes them, and the bytes
+// of the file handed to the caller as they are made. Plain C++17 with no project types: qpdf's
+// headers are compiled in C++17 (clang refuses them in C++20).
 #pragma once
 
 #include <cstddef>
@@ -24,8 +24,10 @@ struct PdfDocument {
   std::function<bool(int index, const std::vector<std::uint8_t>*& samples)> page;
 };
 
-// Writes the document. Returns "" when it was written whole, "stopped" when a callback stopped
-// it, and otherwise what qpdf reported.
-std::string writePdfDocument(const PdfDocument& document);
+// The module's one entry point, `kolvard_write_pdf_document`: writes the document and sets
+// `failure` to "" when it was written whole, "stopped" when a callback stopped it, and otherwise
+// to what qpdf reported.
+using WritePdfDocumentFunction = void (*)(const PdfDocument* document, std::string* failure);
+inline constexpr const char* kWritePdfDocumentSymbol = "kolvard_write_pdf_document";
 
 }  // namespace kolvard

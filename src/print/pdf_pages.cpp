@@ -11,9 +11,13 @@
 #include "print/replacing_file.hpp"
 
 #ifdef KOLVARD_HAVE_PDF
-#include <zlib.h>
+#include <libdeflate.h>
+
+#include <new>
+#include <stdexcept>
 
 #include "print/pdf_document.hpp"
+#include "print/pdf_module.hpp"
 #endif
 
 namespace kolvard {
@@ -29,6 +33,10 @@ std::string pdfFileName(std::string_view baseName) {
 
 bool pdfAvailable() {
   return false;
+}
+
+std::string pdfUnavailableReason() {
+  return "this build of Kolvard cannot write PDF files";
 }
 
 void compressPdfPage(const PageRaster&, std::vector<std::uint8_t>& out) {
@@ -73,33 +81,45 @@ std::string pageContent() {
 }  // namespace
 
 bool pdfAvailable() {
-  return true;
+  return pdfModule().write != nullptr;
+}
+
+std::string pdfUnavailableReason() {
+  return pdfAvailable() ? std::string() : "PDF files cannot be written: " + pdfModule().failure;
 }
 
 void compressPdfPage(const PageRaster& raster, std::vector<std::uint8_t>& out) {
-  // A 1-bit page is mostly paper: zlib's level 2 packs it to about 410 KB in a third of the
-  // time of the default level (about 340 KB).
-  z_stream z{};
-  deflateInit(&z, 2);
-  out.resize(deflateBound(&z, static_cast<uLong>(kBitmapRowBytes) * kImageRows));
-  z.next_out = out.data();
-  z.avail_out = static_cast<uInt>(out.size());
-  std::array<unsigned char, kBitmapRowBytes> row{};  // the white margin stays 0
+  // The image's rows one after another, each behind the white margin of the BMP file (which
+  // stays 0): libdeflate packs a whole buffer at once, about three times as fast as zlib.
+  constexpr std::size_t kRowBytes = kBitmapRowBytes;
   constexpr std::size_t kPictureBytes = kPictureWidth / 8;
+  thread_local std::vector<std::uint8_t> image(kRowBytes * kImageRows, 0);
   for (int k = 0; k < kImageRows; ++k) {
     const std::span<const std::uint8_t> bits = raster.packedRow(k + 1);
-    std::copy(bits.begin(), bits.begin() + kPictureBytes, row.begin() + kBitmapMarginBytes);
-    z.next_in = row.data();
-    z.avail_in = static_cast<uInt>(row.size());
-    deflate(&z, k + 1 == kImageRows ? Z_FINISH : Z_NO_FLUSH);
+    std::copy(bits.begin(), bits.begin() + kPictureBytes,
+              image.begin() + static_cast<std::ptrdiff_t>(k * kRowBytes + kBitmapMarginBytes));
   }
-  out.resize(z.total_out);
-  deflateEnd(&z);
+  // A 1-bit page is mostly paper: level 1 packs it to about 360 KB, faster than any other.
+  struct Compressor {
+    libdeflate_compressor* it = libdeflate_alloc_compressor(1);
+    ~Compressor() { libdeflate_free_compressor(it); }
+  };
+  thread_local Compressor compressor;
+  if (compressor.it == nullptr) throw std::bad_alloc();
+  out.resize(libdeflate_zlib_compress_bound(compressor.it, image.size()));
+  const std::size_t size =
+      libdeflate_zlib_compress(compressor.it, image.data(), image.size(), out.data(), out.size());
+  if (size == 0) throw std::length_error("the page did not fit its compression bound");
+  out.resize(size);
 }
 
 FileWriteResult writePdfReplacing(const std::filesystem::path& directory, std::string_view fileName,
                                   int pageCount, PdfPageSource& pages) {
   if (pageCount < 1) return FileWriteResult{false, "der er ingen sider at skrive"};
+  const WritePdfDocumentFunction writeDocument = pdfModule().write;
+  if (writeDocument == nullptr) {
+    return FileWriteResult{false, "PDF-modulet mangler: " + pdfModule().failure};
+  }
   ReplacingFile file;
   const FileWriteResult opened = file.open(directory, fileName);
   if (!opened.ok) return opened;
@@ -132,7 +152,8 @@ FileWriteResult writePdfReplacing(const std::filesystem::path& directory, std::s
     samples = &compressed;
     return true;
   };
-  const std::string failed = writePdfDocument(document);
+  std::string failed;
+  writeDocument(&document, &failed);
   if (!failed.empty()) {
     file.abandon();
     if (failed == "stopped") return FileWriteResult{false, why};

@@ -17,8 +17,10 @@ namespace kolvard {
 
 class PageRaster;
 
-// Whether this build can write PDF files (the PDF library is found at build time).
+// Whether this run can write PDF files: the build has them and the PDF module loads.
 bool pdfAvailable();
+// Why not, in English ("" when it can).
+std::string pdfUnavailableReason();
 
 // The file name of a PDF: the base name with its first "ø" (cp865) written "o", + ".PDF".
 std::string pdfFileName(std::string_view baseName);

@@ -112,6 +112,28 @@ TEST(ExportCommand, OnePdfOfEveryPageOfTheCommand) {
   EXPECT_EQ(test::readFile(both / "n.txt"), "3\n");
 }
 
+// The program carried off without its PDF module (kolvard-pdf.so): a PDF is refused at once,
+// saying what is missing, and the BMP files are made as before.
+TEST(ExportCommand, WithoutThePdfModuleAPdfIsRefusedAndBmpStillWorks) {
+  const test::ScratchDir dir;
+  dir.copySampleData();
+  fs::copy_file(KOLVARD_PROGRAM, dir / "kolvard");
+  fs::create_directory(dir / "files");
+  const auto run = [&dir](const std::string& args) {
+    const std::string command =
+        "cd '" + dir.path().string() + "' && ./kolvard export " + args + " >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  EXPECT_EQ(run("sheet P 4s 1 A files --pdf"), 2);
+  EXPECT_NE(test::readFile(dir / "err.txt").find("the PDF module is not installed"),
+            std::string::npos)
+      << test::readFile(dir / "err.txt");
+  EXPECT_EQ(filesIn(dir / "files"), 0u);
+  EXPECT_EQ(run("sheet P 4s 1 A files"), 0) << test::readFile(dir / "err.txt");
+  EXPECT_EQ(filesIn(dir / "files"), 1u);
+}
+
 // A disk that fills while the PDF of a whole value is written (a file size limit): the
 // command says so, and neither the PDF nor its scratch file is left.
 TEST(ExportCommand, AFullDiskLeavesNoPdf) {

@@ -1,11 +1,13 @@
-#include "print/pdf_document.hpp"
-
-#ifdef KOLVARD_HAVE_PDF
+// The PDF writer module (kolvard-pdf): qpdf behind one C entry point, loaded by the program
+// only when a PDF file is written.
 #include <exception>
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
+#include <string>
+
+#include "print/pdf_document.hpp"
 
 namespace kolvard {
 namespace {
@@ -49,9 +51,7 @@ void addPage(QPDF& pdf, const PdfDocument& document, int index) {
   pdf.addPage(page, false);
 }
 
-}  // namespace
-
-std::string writePdfDocument(const PdfDocument& document) {
+std::string writeDocument(const PdfDocument& document) {
   try {
     QPDF pdf;
     pdf.emptyPDF();
@@ -77,5 +77,10 @@ std::string writePdfDocument(const PdfDocument& document) {
   return {};
 }
 
+}  // namespace
 }  // namespace kolvard
-#endif
+
+extern "C" __attribute__((visibility("default"))) void kolvard_write_pdf_document(
+    const kolvard::PdfDocument* document, std::string* failure) {
+  *failure = kolvard::writeDocument(*document);
+}
