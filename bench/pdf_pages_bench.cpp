@@ -36,8 +36,8 @@ class CopiedPages : public PdfPageSource {
   const PageRaster& page_;
 };
 
-void BM_PdfPages(benchmark::State& bench) {
-  const DataFile data = DataFile::open(KOLVARD_SAMPLE_DATA).value();
+// A drawn sheet schema page of the sample: 5ø, printing 1, pane A.
+PageRaster drawnSchemaPage(const DataFile& data) {
   Screen screen(&data);
   screen.openWindow(3);
   screen.setUpFonts();
@@ -53,6 +53,25 @@ void BM_PdfPages(benchmark::State& bench) {
   PageRaster drawn;
   ExportProgress progress(nullptr);
   drawSheetSchemaPage(screen, drawn, data, page, progress, "07. 03. 2016");
+  return drawn;
+}
+
+// The compression of one page alone, as each drawing thread does it.
+void BM_CompressPdfPage(benchmark::State& bench) {
+  const DataFile data = DataFile::open(KOLVARD_SAMPLE_DATA).value();
+  const PageRaster drawn = drawnSchemaPage(data);
+  std::vector<std::uint8_t> compressed;
+  for (auto _ : bench) {
+    compressPdfPage(drawn, compressed);
+    benchmark::DoNotOptimize(compressed.data());
+  }
+  bench.counters["bytes"] = static_cast<double>(compressed.size());
+}
+BENCHMARK(BM_CompressPdfPage)->Unit(benchmark::kMillisecond);
+
+void BM_PdfPages(benchmark::State& bench) {
+  const DataFile data = DataFile::open(KOLVARD_SAMPLE_DATA).value();
+  const PageRaster drawn = drawnSchemaPage(data);
 
   const fs::path dir =
       fs::temp_directory_path() / ("kolvard-pdf-bench-" + std::to_string(::getpid()));

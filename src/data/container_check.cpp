@@ -27,12 +27,6 @@ class DirectoryWalk {
       : data_(data), entryBudget_(data.size() / kNameEntrySize + 1) {}
 
   std::vector<ContainerProblem> run() {
-    struct Group {
-      std::int64_t entry;
-      std::string key;
-      std::int32_t directory;
-    };
-    std::vector<Group> groups;
     for (std::int64_t pos = 0;; pos += kGroupEntrySize) {
       const auto entry = data_.readBytes(pos, kGroupEntrySize);
       if (entry.size() < kGroupEntrySize) {
@@ -41,16 +35,16 @@ class DirectoryWalk {
         break;
       }
       if (isBlank(entry)) {
-        spans_.push_back({0, pos + kGroupEntrySize, pos, "", true});
+        spans_.push_back({0, pos + kGroupEntrySize, pos, -1, true});
         break;
       }
-      groups.push_back({pos, trimmedName(entry.first(2)), *data_.readInt32(pos + 2)});
-      listStarts_.push_back(groups.back().directory);
+      groups_.push_back({pos, trimmedName(entry.first(2)), *data_.readInt32(pos + 2)});
+      listStarts_.push_back(groups_.back().directory);
     }
     std::sort(listStarts_.begin(), listStarts_.end());
     bool walked = true;
-    for (const Group& g : groups) {
-      if (!walkGroup(g.entry, g.key, g.directory)) {
+    for (std::size_t g = 0; g < groups_.size(); ++g) {
+      if (!walkGroup(static_cast<std::int32_t>(g))) {
         walked = false;
         break;
       }
@@ -70,7 +64,10 @@ class DirectoryWalk {
 
   // Walks one group's name list; false when the walks together have read more entries than
   // the file can hold apart, that is, when name lists overlap without meeting at a start.
-  bool walkGroup(std::int64_t groupEntry, const std::string& group, std::int32_t directory) {
+  bool walkGroup(std::int32_t groupIndex) {
+    const std::int64_t groupEntry = groups_[static_cast<std::size_t>(groupIndex)].entry;
+    const std::string& group = groups_[static_cast<std::size_t>(groupIndex)].key;
+    const std::int32_t directory = groups_[static_cast<std::size_t>(groupIndex)].directory;
     if (directory < 0 || directory >= data_.size()) {
       report(groupEntry, group,
              "the name directory of group " + group + " starts at " + std::to_string(directory) +
@@ -101,7 +98,7 @@ class DirectoryWalk {
         return true;
       }
       if (isBlank(entry.first(6))) {
-        spans_.push_back({directory, pos + kNameEntrySize, groupEntry, group, true});
+        spans_.push_back({directory, pos + kNameEntrySize, groupEntry, groupIndex, true});
         return true;
       }
       if (data_.readBytes(pos + kNameEntrySize, kNameEntrySize).size() < kNameEntrySize) {
@@ -120,26 +117,42 @@ class DirectoryWalk {
                              std::to_string(size) + " bytes"
                        : "the section " + span + " ends before it starts");
       } else if (end > start) {
-        spans_.push_back({start, end, pos, group + trimmedName(entry.first(6)), false});
+        spans_.push_back({start, end, pos, groupIndex, false});
       }
     }
   }
 
-  // A directory, or a section that holds bytes, as it lies in the file.
+  struct Group {
+    std::int64_t entry;
+    std::string key;
+    std::int32_t directory;
+  };
+
+  // A directory, or a section that holds bytes, as it lies in the file. Names are read again
+  // only for what is reported: a file holds tens of thousands of sections.
   struct Span {
     std::int64_t start;
     std::int64_t end;
     std::int64_t entry;  // of the section, or of the group whose directory it is
-    std::string name;    // the section, or the group ("" for the group directory)
+    std::int32_t group;  // index in groups_, -1 for the group directory
     bool directory;
   };
 
-  static std::string spanText(const Span& s) {
+  // The section, or the group ("" for the group directory).
+  std::string nameOf(const Span& s) const {
+    if (s.group < 0) return {};
+    const std::string& group = groups_[static_cast<std::size_t>(s.group)].key;
+    if (s.directory) return group;
+    return group + trimmedName(data_.readBytes(s.entry, 6));
+  }
+
+  std::string spanText(const Span& s) const {
     if (s.directory) {
-      return s.name.empty() ? std::string("the group directory")
-                            : "the name directory of group " + s.name;
+      return s.group < 0 ? std::string("the group directory")
+                         : "the name directory of group " + nameOf(s);
     }
-    return "the section " + s.name + " " + std::to_string(s.start) + ".." + std::to_string(s.end);
+    return "the section " + nameOf(s) + " " + std::to_string(s.start) + ".." +
+           std::to_string(s.end);
   }
 
   // Every section that shares bytes with a directory or, other than by the very same start and
@@ -191,12 +204,13 @@ class DirectoryWalk {
       if (faults[i]->overlaps > 1) {
         what += " and overlaps " + std::to_string(faults[i]->overlaps - 1) + " more";
       }
-      report(s.entry, s.name, std::move(what));
+      report(s.entry, nameOf(s), std::move(what));
     }
   }
 
   const DataFile& data_;
   std::int64_t entryBudget_;
+  std::vector<Group> groups_;
   std::vector<Span> spans_;
   std::vector<std::int64_t> listStarts_;
   std::set<std::int64_t> sharedStartsReported_;  // name lists walked that other groups share
