@@ -9,7 +9,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(EditionDefaultsTest, PerEditionValueAndSelectors) {
   struct Row {

@@ -15,7 +15,7 @@
 #include "support/headless_run.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 

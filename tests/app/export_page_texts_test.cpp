@@ -12,7 +12,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(ExportPageTexts, NoDescriptionItemOfAnyCellIsCut) {
   const auto data = DataFile::open(KOLVARD_SAMPLE_DATA);

@@ -14,7 +14,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 

@@ -19,7 +19,7 @@
 #include "domain/value_tables.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 

@@ -9,7 +9,7 @@
 #include "support/parsed_dump.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(StateDump, IsWellFormedJson) {
   ProgramState state;

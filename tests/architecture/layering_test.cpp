@@ -13,7 +13,7 @@
 #include <vector>
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 

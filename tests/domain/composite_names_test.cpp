@@ -7,7 +7,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(CompositeNames, CodesFollowTheTable) {
   const std::string expected = "123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ0^_`#$%&'()!-";

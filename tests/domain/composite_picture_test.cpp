@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(CompositePicture, ClicheTypesOnlyForA2sAndA4s) {
   EXPECT_TRUE(hasClicheTypeSet("A2s"));

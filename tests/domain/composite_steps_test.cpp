@@ -7,7 +7,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(CompositeSteps, SeriesCount) {
   EXPECT_EQ(compositeSeriesCount(cp("V10ø"), 1), 3);

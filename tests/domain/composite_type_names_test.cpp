@@ -6,7 +6,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(CompositeTypeNames, ByEditionValueSeriesAndComposite) {
   const struct {

@@ -14,7 +14,7 @@
 #include "support/data_builder.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const std::string kEsc(1, '\x1b');
 std::string tag(char letter) {

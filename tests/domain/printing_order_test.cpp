@@ -8,7 +8,7 @@
 #include "support/data_builder.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using Lines = std::vector<std::string>;
 

@@ -7,7 +7,7 @@
 #include "support/dat_section.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(PrintingRecords, DecodedAsTheyAreReadAndOnlyWhole) {
   const std::string bytes = test::datSection({"T1", "A5     ?7   12"});

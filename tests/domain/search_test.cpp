@@ -12,7 +12,7 @@
 #include "support/dat_section.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::datFile;
 using test::datSection;

@@ -10,7 +10,7 @@
 #include "support/data_builder.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 std::string records(const std::vector<std::string>& lines, std::size_t length) {
   std::string out;

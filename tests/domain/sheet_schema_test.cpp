@@ -11,7 +11,7 @@
 #include "print/sheet_schema_print.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 std::string marksOf(const char* flag) {
   const FlagMarks m = flagMarks(flag);

@@ -9,7 +9,7 @@
 #include "domain/position_table.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 std::string dot() {
   return std::string(1, cp865::kMiddleDot);

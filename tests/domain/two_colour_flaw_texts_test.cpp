@@ -7,7 +7,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(TwoColourFlawTexts, FrameHeadingCarriesThePeriodOfATwoPeriodSetting) {
   struct Case {

@@ -10,7 +10,7 @@
 #include "support/dat_section.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::datSection;
 using test::positionRecord;

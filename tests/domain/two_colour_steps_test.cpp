@@ -10,7 +10,7 @@
 #include "support/data_builder.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const std::string kOe = "\x9b";  // "ø"
 

@@ -10,7 +10,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 std::string record(std::string text) {
   text.resize(kTypePageBytes, ' ');

@@ -16,7 +16,7 @@ void PrintTo(const EditionValue& v, std::ostream* os) {
   *os << v.edition << " " << cp865ToUtf8(v.value) << " flag " << v.icelandFlag;
 }
 
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const KeyString kUp = ordinaryKey(24);
 const KeyString kDown = ordinaryKey(25);

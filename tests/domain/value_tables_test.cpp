@@ -16,7 +16,7 @@ void PrintTo(const StampColours& c, std::ostream* os) {
   *os << c.value << "/" << c.first;
 }
 
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(PositionTextTest, SettingsPositionToIndex) {
   EXPECT_EQ(positionNumberFromText("B7"), 107);

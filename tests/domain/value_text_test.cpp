@@ -5,7 +5,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(ValueText, UnitsWrittenOut) {
   EXPECT_EQ(valueText("4s"), "4 skilling");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(KeyScript, TokensBecomeKeyStrings) {
   std::string error;

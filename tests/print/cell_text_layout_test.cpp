@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 // Ten pixels a character; the box holds 20 characters between x 100 and 299.
 int tenEach(std::string_view text) {

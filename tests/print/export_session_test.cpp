@@ -9,7 +9,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 // Pixel rows of the window (zoom 3: 1.5 pixels a unit) that differ between two frames.
 struct Changed {

@@ -5,7 +5,7 @@
 #include <string>
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 // The pixels x..x+n-1 of row y as a string of '1' (ink) and '0' (paper).
 std::string pixels(const PageRaster& r, int x, int y, int n) {

@@ -12,7 +12,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::DataBuilder;
 

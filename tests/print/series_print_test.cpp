@@ -16,7 +16,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const std::string o(1, cp865::kOslash);
 

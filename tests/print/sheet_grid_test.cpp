@@ -11,7 +11,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 bool rowInk(const PageRaster& r, int y, int x1, int x2) {
   for (int x = x1; x <= x2; ++x) {

@@ -22,7 +22,7 @@
 #include "support/data_builder.hpp"
 
 namespace kolvard::datatool {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const DataFile& sample() {
   static const DataFile file = DataFile::open(KOLVARD_SAMPLE_DATA).value_or(DataFile());

@@ -15,7 +15,7 @@
 #include "kolvard-data/pack_error.hpp"
 
 namespace kolvard::datatool {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 

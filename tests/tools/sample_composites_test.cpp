@@ -13,7 +13,7 @@
 #include "ui/run_length_picture.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const DataFile& sample() {
   static const DataFile file = DataFile::open(KOLVARD_SAMPLE_DATA).value_or(DataFile());

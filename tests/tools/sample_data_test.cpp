@@ -18,7 +18,7 @@
 #include "ui/run_length_picture.hpp"
 
 namespace kolvard::datatool {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 

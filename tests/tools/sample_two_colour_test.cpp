@@ -16,7 +16,7 @@
 #include "support/sample_data.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const DataFile& sample() {
   return test::sampleData();

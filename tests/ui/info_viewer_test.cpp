@@ -7,7 +7,7 @@
 #include "support/data_builder.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::DataBuilder;
 

@@ -8,7 +8,7 @@
 #include "support/headless_run.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(PngImage, PicturesComeBackPixelForPixel) {
   struct Case {

@@ -6,7 +6,7 @@
 #include <vector>
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using Span = std::tuple<int, int, int>;  // y, x0, x1
 

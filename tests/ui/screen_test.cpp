@@ -7,7 +7,7 @@
 #include "support/data_builder.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::DataBuilder;
 using test::fontSection;
@@ -208,7 +208,7 @@ TEST_F(GlyphTextTest, MissingFontDrawsNothing) {
 }  // namespace kolvard
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(TextGrid, PrintsCellsInTextColourOnBackground) {
   Screen s;

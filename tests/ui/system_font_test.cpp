@@ -11,7 +11,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 std::uint8_t byte(char c) {
   return static_cast<std::uint8_t>(c);

@@ -18,7 +18,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::DataBuilder;
 using test::fontSection;

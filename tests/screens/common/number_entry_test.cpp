@@ -15,7 +15,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 // Keys typed in order; Esc once the script has run out.
 struct ScriptedKeys : KeyInput {

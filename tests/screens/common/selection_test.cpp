@@ -8,7 +8,7 @@
 #include "data/cp865.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 Selection selectionOf(const std::string& edition, const std::string& value, PrintingRange range) {
   Selection s;

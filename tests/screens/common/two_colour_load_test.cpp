@@ -5,7 +5,7 @@
 #include "support/dat_section.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 TEST(TwoColourLoad, SelectedPositionFollowsTheSheet) {
   const DataFile file =

@@ -6,7 +6,7 @@
 #include "support/parsed_dump.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::hasFields;
 using test::readDump;

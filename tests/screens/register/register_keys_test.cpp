@@ -7,7 +7,7 @@
 #include "screens/common/selection.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const std::string kNone = cp("·");
 

@@ -8,7 +8,7 @@
 #include "screens/register/register_keys.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 const std::string kNone = cp("·");
 

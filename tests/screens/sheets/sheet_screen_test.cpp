@@ -23,7 +23,7 @@
 #include "ui/screen.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 using test::hasFields;
@@ -287,7 +287,7 @@ TEST(SheetSchemaPrintGolden, WholePage) {
 }  // namespace kolvard
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 // A refused entry's message stays on the screen after the screen has redrawn, until the next
 // key: the printing range after "T" and after PgUp at printing 1, the unknown value after "V".

@@ -12,7 +12,7 @@
 #include "ui/png_image.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::readDump;
 using test::runHeadless;

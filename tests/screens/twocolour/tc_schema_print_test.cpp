@@ -12,7 +12,7 @@
 #include "support/parsed_dump.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 namespace fs = std::filesystem;
 using test::readDump;

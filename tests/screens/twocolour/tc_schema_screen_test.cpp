@@ -11,7 +11,7 @@
 #include "ui/png_image.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::runHeadless;
 using test::ScratchDir;

@@ -19,7 +19,7 @@
 #include "ui/png_image.hpp"
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 using test::readFile;
 using test::runHeadless;
@@ -302,7 +302,7 @@ TEST(TypeScreen, DamagedTypeSectionsAndAMissingWatermarkDrawing) {
 }  // namespace kolvard
 
 namespace kolvard {
-namespace {
+namespace KOLVARD_TEST_UNIT {
 
 // Edition "M": sixteen pages, the first two of "4ø" with four and six drawings, then two side
 // texts of "4ø" after the 16th record.
