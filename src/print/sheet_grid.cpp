@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <utility>
 
 #include "data/cp865.hpp"
@@ -77,6 +79,22 @@ std::string pageDateText(const std::tm& date) {
 }
 
 std::string todayDateText() {
+  // SOURCE_DATE_EPOCH (seconds since 1970, UTC), the convention of reproducible output, fixes
+  // the date, so that the same pages come out byte for byte on any day.
+  if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH"); fixed != nullptr && *fixed != 0) {
+    char* end = nullptr;
+    const long long seconds = std::strtoll(fixed, &end, 10);
+    if (end != nullptr && *end == 0 && seconds >= 0 && seconds < 253402300800LL) {
+      const auto at = static_cast<std::time_t>(seconds);
+      std::tm utc{};
+#ifdef _WIN32
+      gmtime_s(&utc, &at);
+#else
+      gmtime_r(&at, &utc);
+#endif
+      return pageDateText(utc);
+    }
+  }
   const std::time_t now = std::time(nullptr);
   std::tm local{};
 #ifdef _WIN32

@@ -17,7 +17,8 @@ void drawSheetGrid(PageRaster& raster);
 
 // "07. 03. 2016" for the 7th of March 2016.
 std::string pageDateText(const std::tm& date);
-// Today's date text, from the local clock.
+// Today's date text, from the local clock, or the date of SOURCE_DATE_EPOCH when it is set
+// (a number of seconds, read as UTC; anything else there is ignored).
 std::string todayDateText();
 
 // Sheet schema: "Udskrevet " + date ending at (4579, 6298); the banner at (13, 6600).

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
@@ -81,6 +85,22 @@ TEST(PageFooter, DateTextHasTwoDigitDayAndMonth) {
   EXPECT_EQ(versionBanner(), "KOLVARD Version 7.03");
 }
 
+// SOURCE_DATE_EPOCH fixes the date of printed pages; what is not a plain number is ignored.
+TEST(PageFooter, SourceDateEpochFixesTheDate) {
+  const std::string today = todayDateText();
+  for (const auto& [epoch, date] :
+       std::vector<std::pair<const char*, std::string>>{{"1457308800", "07. 03. 2016"},
+                                                        {"0", "01. 01. 1970"},
+                                                        {"946684799", "31. 12. 1999"},
+                                                        {"12x", today},
+                                                        {"-5", today},
+                                                        {"", today}}) {
+    ::setenv("SOURCE_DATE_EPOCH", epoch, 1);
+    EXPECT_EQ(todayDateText(), date) << epoch;
+  }
+  ::unsetenv("SOURCE_DATE_EPOCH");
+}
+
 // The bounding box of the ink in a band of rows.
 struct Box {
   int left = kRasterWidth, right = -1, top = kRasterRows, bottom = -1;
@@ -153,5 +173,5 @@ TEST_F(PageFooterOnSample, SeriesFooterPlacesHeadingSeriesAndDate) {
   EXPECT_GT(banner.right, banner.left);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard
