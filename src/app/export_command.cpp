@@ -10,6 +10,7 @@
 #include "data/data_file.hpp"
 #include "data/text_fields.hpp"
 #include "data/utf8_path.hpp"
+#include "domain/edition.hpp"
 #include "domain/edition_names.hpp"
 #include "print/pdf_pages.hpp"
 #include "print/sheet_grid.hpp"
@@ -81,10 +82,11 @@ int checkWords(const std::vector<std::string>& words, std::string& value, std::o
   const std::string& form = words[0];
   const std::string& edition = words[1];
   if (!isEdition(edition)) return usage(err, "unknown edition " + edition);
-  if (twoColourSchemaForm(form) && edition != "T") {
+  const bool twoColoured = Edition(edition).isTwoColoured();
+  if (twoColourSchemaForm(form) && !twoColoured) {
     return usage(err, form + " is a schema of edition T");
   }
-  if (form == "sheet" && edition == "T") {
+  if (form == "sheet" && twoColoured) {
     err << "kolvard export: the schemas of the two-coloured edition are printed with oval, "
            "frame or both\n";
     return 2;

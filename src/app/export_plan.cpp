@@ -6,6 +6,7 @@
 
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
+#include "domain/edition.hpp"
 #include "domain/edition_names.hpp"
 #include "domain/printing_records.hpp"
 #include "domain/sheet_knowledge.hpp"
@@ -55,7 +56,7 @@ void reportMissingFrameBlock(const std::string& value, const std::string& printi
 }
 
 bool valueAccepted(const std::string& edition, const std::string& value) {
-  if (edition == "T") return highestPrintingOf(edition, value) != "0";
+  if (Edition(edition).isTwoColoured()) return highestPrintingOf(edition, value) != "0";
   return checkValue(edition, value).accepted;
 }
 
@@ -86,7 +87,7 @@ ExportPage sheetPage(const std::string& edition, const std::string& value,
     const SheetKnowledge knowledge =
         readSheetKnowledge(context.data, names.edition, names.value, names.printing);
     SheetSchemaPage schema = names;
-    schema.caption = editionTitle(names.edition, names.edition == "I" ? 1 : 0, "");
+    schema.caption = Edition(names.edition).title(Edition(names.edition).isIceland() ? 1 : 0, "");
     schema.paneCaption = knowledge.captions[static_cast<std::size_t>(std::clamp(names.pane, 0, 3))];
     schema.table = &sheet.table;
     schema.group = sheet.format.group;
@@ -204,8 +205,8 @@ PlanResult planSeries(ExportContext& context, const std::vector<std::string>& ar
   auto request = std::make_shared<SeriesPrintRequest>();
   request->edition = edition;
   request->value = value;
-  const bool iceland = edition == "I" || (edition == "T" && isIcelandOvalValue(value));
-  request->caption = editionTitle(edition, iceland ? 1 : 0, "");
+  const bool iceland = Edition(edition).isIcelandic(value);
+  request->caption = Edition(edition).title(iceland ? 1 : 0, "");
   request->series = leadingNumber(args[3]);
   request->limits = readSeriesLimits(context.data, edition, value);
   request->currentValuePrinting = value + "1";
@@ -276,11 +277,12 @@ PlanResult planValue(ExportContext& context, const std::string& edition, const s
   PlanResult result;
   const int highest = leadingNumber(highestPrintingOf(edition, value));
   std::set<std::string> seen;  // printings, and for "T" the file names
+  const bool twoColoured = Edition(edition).isTwoColoured();
   std::optional<std::string> printing =
-      edition == "T" ? printingBlockName(value, "1") : normalisePrintingName(edition, value, "1");
+      twoColoured ? printingBlockName(value, "1") : normalisePrintingName(edition, value, "1");
   for (int steps = 0; printing && steps < kMostPrintings; ++steps) {
     if (!seen.insert("printing " + *printing).second) break;
-    if (edition != "T") {
+    if (!twoColoured) {
       const int panes = sheetPanes(context.data, edition, value, *printing);
       for (int pane = 0; pane < panes; ++pane) {
         result.plan.pages.push_back(sheetPage(edition, value, *printing, panes, pane));

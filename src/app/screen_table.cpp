@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "domain/edition.hpp"
 #include "screens/composites/composite_screen.hpp"
 #include "screens/flaws/flaw_screen.hpp"
 #include "screens/register/register_dump.hpp"
@@ -81,7 +82,7 @@ constexpr ScreenRow kScreens[] = {
 };
 
 bool serves(Editions editions, const Selection& selection) {
-  const bool twoColoured = selection.edition() == "T";
+  const bool twoColoured = Edition(selection.edition()).isTwoColoured();
   switch (editions) {
     case Editions::OneColoured:
       return !twoColoured;

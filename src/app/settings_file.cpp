@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/cp865.hpp"
+#include "domain/edition.hpp"
 #include "domain/value_tables.hpp"
 #include "print/replacing_file.hpp"
 
@@ -261,9 +262,9 @@ EditionSettings recordOfSelection(const ProgramState& state) {
 
 void selectRecord(ProgramState& state, const EditionSettings& record) {
   EditionSettings taken = record;
-  const bool iceland = taken.edition == "I";
+  const bool iceland = Edition(taken.edition).isIceland();
   if (iceland && isIcelandOvalValue(taken.value)) {
-    taken.edition = "T";
+    taken.edition = Edition::kTwoColouredLetter;
     resetCriteria(taken);
   }
   state.settings = taken;
@@ -310,7 +311,9 @@ void loadSettings(ProgramState& state, std::string_view edition, const SettingsP
 bool saveSettings(ProgramState& state, const SettingsPaths& paths) {
   state.settings = recordOfSelection(state);
   EditionSettings current = state.settings;
-  if (current.edition == "T" && isIcelandOvalValue(current.value)) current.edition = "I";
+  if (Edition(current.edition).holdsIcelandOval(current.value)) {
+    current.edition = Edition::kIcelandLetter;
+  }
 
   std::string content;
   appendNumber(content, state.zoom);

@@ -5,6 +5,7 @@
 
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
+#include "domain/edition.hpp"
 
 namespace kolvard {
 namespace {
@@ -123,7 +124,7 @@ PrintingRecordReader::PrintingRecordReader(const DataFile& file, const SectionRe
       value_(std::move(value)),
       mode_(mode),
       fourSkilling1864_(edition_ == "A" && value_ == "4s"),
-      twoColoured_(edition_ == "T") {
+      twoColoured_(Edition(edition_).isTwoColoured()) {
   const PrintingRecords decoded(file, section);
   records_.resize(decoded.size());
   for (std::size_t i = 0; i < decoded.size(); ++i) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/cp865.hpp"
+#include "domain/edition.hpp"
 #include "domain/value_tables.hpp"
 
 namespace kolvard {
@@ -11,10 +12,10 @@ EditionValue stepValue(std::string_view key, const EditionValue& current) {
   if (key.size() != 1 || (key[0] != cp865::kUpArrow && key[0] != cp865::kDownArrow)) {
     return current;
   }
-  const bool heldAsTwoColour =
-      current.edition == "T" && current.icelandFlag == 1 && isIcelandOvalValue(current.value);
-  const bool iceland = current.edition == "I" || heldAsTwoColour;
-  const auto& values = valuesOf(iceland ? "I" : std::string_view(current.edition));
+  const Edition edition(current.edition);
+  const bool heldAsTwoColour = current.icelandFlag == 1 && edition.holdsIcelandOval(current.value);
+  const bool iceland = edition.isIceland() || heldAsTwoColour;
+  const auto& values = iceland ? Edition::iceland().values() : edition.values();
   const auto found = std::find(values.begin(), values.end(), current.value);
   if (found == values.end()) return current;
 
@@ -25,9 +26,10 @@ EditionValue stepValue(std::string_view key, const EditionValue& current) {
   EditionValue next = current;
   next.value = values[static_cast<std::size_t>(index)];
   if (iceland) {
-    next.edition = isIcelandOvalValue(next.value) ? "T" : "I";
+    next.edition =
+        isIcelandOvalValue(next.value) ? Edition::kTwoColouredLetter : Edition::kIcelandLetter;
     next.icelandFlag = 1;
-  } else if (current.edition == "T") {
+  } else if (edition.isTwoColoured()) {
     next.icelandFlag = 0;
   }
   return next;

@@ -6,6 +6,7 @@
 #include "data/data_file.hpp"
 #include "data/text_fields.hpp"
 #include "domain/cliche_record.hpp"
+#include "domain/edition.hpp"
 #include "domain/flaw_occurrences.hpp"
 #include "domain/flaw_record.hpp"
 #include "domain/sheet_walk.hpp"
@@ -54,7 +55,7 @@ int printedSeries(const SeriesPrintRequest& request, const SeriesKind& kind) {
 const SeriesKind& seriesKindOf(std::string_view edition) {
   static const SeriesKind kClicheSeries{false, "C", "C.", "M."};
   static const SeriesKind kOvalSeries{true, "OF", "OF.", "OM."};
-  return edition == "T" ? kOvalSeries : kClicheSeries;
+  return Edition(edition).isTwoColoured() ? kOvalSeries : kClicheSeries;
 }
 
 std::string seriesPageTag(std::string_view edition, std::string_view value, int series, int page) {

@@ -7,6 +7,7 @@
 
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
+#include "domain/edition.hpp"
 #include "domain/edition_names.hpp"
 #include "domain/value_chain.hpp"
 #include "domain/value_tables.hpp"
@@ -107,7 +108,7 @@ int drawStampPictures(Session& session) {
   const StampColours colours =
       stampColoursFor(edition, value, leadingNumber(state.selection.printing()));
   const PicturePlace place = valuePicturePlace(edition, screen.zoom());
-  if (edition == "T") {
+  if (Edition(edition).isTwoColoured()) {
     const char* first = isIcelandOvalValue(value) ? "TIRAM"
                         : value == "48s"          ? "THGR1"
                         : value == cp("5ø")       ? "THGR4"

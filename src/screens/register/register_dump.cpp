@@ -1,6 +1,7 @@
 #include "screens/register/register_dump.hpp"
 
 #include "data/text_fields.hpp"
+#include "domain/edition.hpp"
 #include "screens/common/json_writer.hpp"
 #include "screens/common/selection.hpp"
 
@@ -8,7 +9,7 @@ namespace kolvard {
 
 void writeRegisterDump(JsonObject& dump, const RegisterState& reg, const Selection& selection) {
   std::vector<JsonObject> criteria;
-  const bool twoColoured = selection.edition() == "T";
+  const bool twoColoured = Edition(selection.edition()).isTwoColoured();
   for (const CriteriaSet& set : reg.criteria) {
     if (twoColoured) {
       criteria.push_back(JsonObject()

@@ -5,6 +5,7 @@
 
 #include "data/cp865.hpp"
 #include "data/text_fields.hpp"
+#include "domain/edition.hpp"
 #include "domain/two_colour_printings.hpp"
 #include "domain/value_tables.hpp"
 #include "screens/common/selection.hpp"
@@ -106,10 +107,15 @@ bool applyPosition(RegisterState& reg, int set, char first) {
 // The edition a value typed on a register belongs to: the Iceland oval values run on the
 // two-coloured register, the other Icelandic values on the one-coloured one.
 std::string editionOfTypedValue(const Selection& selection, const std::string& value) {
-  if (selection.edition() == "I" && isIcelandOvalValue(value)) return "T";
-  if (selection.edition() == "T" && selection.iceland() && !isIcelandOvalValue(value)) {
-    const auto& iceland = valuesOf("I");
-    if (std::find(iceland.begin(), iceland.end(), value) != iceland.end()) return "I";
+  const Edition edition(selection.edition());
+  if (edition.isIceland() && isIcelandOvalValue(value)) {
+    return std::string(Edition::kTwoColouredLetter);
+  }
+  if (edition.isTwoColoured() && selection.iceland() && !isIcelandOvalValue(value)) {
+    const auto& iceland = Edition::iceland().values();
+    if (std::find(iceland.begin(), iceland.end(), value) != iceland.end()) {
+      return std::string(Edition::kIcelandLetter);
+    }
   }
   return selection.edition();
 }
