@@ -1,7 +1,6 @@
-// The screens the main cycle opens, by the code a screen leaves with: one row a screen, with
-// the editions it serves. A code without a row for the current edition leads back to the
-// front page (of the two-coloured edition only the register and the type screen of the
-// Icelandic oval values are built yet).
+// The screens the main cycle opens, by the code a screen leaves with: one row a screen and
+// family of editions it serves (the one-coloured editions, the two-coloured edition, or
+// both). A code without a row for the current edition leads back to the front page.
 #pragma once
 
 #include "app/program_state.hpp"

@@ -5,15 +5,16 @@
 #include <set>
 #include <tuple>
 
+#include "data/directory_layout.hpp"
+
 namespace kolvard {
 namespace {
 
-constexpr std::int64_t kGroupEntrySize = 6;
-constexpr std::int64_t kNameEntrySize = 10;
-
-bool isBlank(std::span<const std::uint8_t> bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == ' '; });
-}
+using directory::isBlank;
+using directory::kGroupEntrySize;
+using directory::kGroupKeyBytes;
+using directory::kNameBytes;
+using directory::kNameEntrySize;
 
 std::string trimmedName(std::span<const std::uint8_t> bytes) {
   std::string name(bytes.begin(), bytes.end());
@@ -38,7 +39,8 @@ class DirectoryWalk {
         spans_.push_back({0, pos + kGroupEntrySize, pos, -1, true});
         break;
       }
-      groups_.push_back({pos, trimmedName(entry.first(2)), *data_.readInt32(pos + 2)});
+      groups_.push_back(
+          {pos, trimmedName(entry.first(kGroupKeyBytes)), *data_.readInt32(pos + kGroupKeyBytes)});
       listStarts_.push_back(groups_.back().directory);
     }
     std::sort(listStarts_.begin(), listStarts_.end());
@@ -97,22 +99,22 @@ class DirectoryWalk {
                    " runs to the end of the file without its closing entry");
         return true;
       }
-      if (isBlank(entry.first(6))) {
+      if (isBlank(entry.first(kNameBytes))) {
         spans_.push_back({directory, pos + kNameEntrySize, groupEntry, groupIndex, true});
         return true;
       }
       if (data_.readBytes(pos + kNameEntrySize, kNameEntrySize).size() < kNameEntrySize) {
-        report(pos, group + trimmedName(entry.first(6)),
+        report(pos, group + trimmedName(entry.first(kNameBytes)),
                "the section has no closing entry: the file ends in the directory");
         return true;
       }
-      const std::int64_t start = *data_.readInt32(pos + 6);
-      const std::int64_t end = *data_.readInt32(pos + kNameEntrySize + 6);
+      const std::int64_t start = *data_.readInt32(pos + kNameBytes);
+      const std::int64_t end = *data_.readInt32(pos + kNameEntrySize + kNameBytes);
       const std::int64_t size = data_.size();
       const bool outside = start < 0 || start > size || end < 0 || end > size;
       if (outside || end < start) {
         const std::string span = std::to_string(start) + ".." + std::to_string(end);
-        report(pos, group + trimmedName(entry.first(6)),
+        report(pos, group + trimmedName(entry.first(kNameBytes)),
                outside ? "the section " + span + " lies outside the file of " +
                              std::to_string(size) + " bytes"
                        : "the section " + span + " ends before it starts");
@@ -143,7 +145,7 @@ class DirectoryWalk {
     if (s.group < 0) return {};
     const std::string& group = groups_[static_cast<std::size_t>(s.group)].key;
     if (s.directory) return group;
-    return group + trimmedName(data_.readBytes(s.entry, 6));
+    return group + trimmedName(data_.readBytes(s.entry, kNameBytes));
   }
 
   std::string spanText(const Span& s) const {

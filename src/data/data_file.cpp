@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "data/cp865.hpp"
+#include "data/directory_layout.hpp"
 #include "data/mapped_file.hpp"
 
 namespace kolvard {
@@ -12,12 +13,11 @@ namespace {
 // Positions in the file are 32-bit: nothing longer is a data file.
 constexpr std::size_t kLargestFile = 0x7FFFFFFF;
 
-constexpr std::int64_t kGroupEntrySize = 6;
-constexpr std::int64_t kNameEntrySize = 10;
-
-bool isBlank(std::span<const std::uint8_t> bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == ' '; });
-}
+using directory::isBlank;
+using directory::kGroupEntrySize;
+using directory::kGroupKeyBytes;
+using directory::kNameBytes;
+using directory::kNameEntrySize;
 
 bool matches(std::span<const std::uint8_t> bytes, std::string_view text) {
   return bytes.size() >= text.size() && std::memcmp(bytes.data(), text.data(), text.size()) == 0;
@@ -109,17 +109,17 @@ SectionRef DataFile::findSection(std::string_view name) const {
     const auto entry = readBytes(pos, kGroupEntrySize);
     if (entry.size() < kGroupEntrySize || isBlank(entry)) return ref;
     if (!matches(entry, group)) continue;
-    const auto dir = readInt32(pos + 2);
+    const auto dir = readInt32(pos + kGroupKeyBytes);
     if (!dir || *dir < 0) return ref;
     for (std::int64_t npos = *dir;; npos += kNameEntrySize) {
       const auto nameEntry = readBytes(npos, kNameEntrySize);
-      if (nameEntry.size() < kNameEntrySize || isBlank(nameEntry.first(6))) return ref;
+      if (nameEntry.size() < kNameEntrySize || isBlank(nameEntry.first(kNameBytes))) return ref;
       if (!matches(nameEntry, rest)) continue;
       const auto endEntry = readBytes(npos + kNameEntrySize, kNameEntrySize);
       if (endEntry.size() < kNameEntrySize) return ref;  // no closing entry
-      const std::int64_t start = std::clamp<std::int64_t>(*readInt32(npos + 6), 0, size());
+      const std::int64_t start = std::clamp<std::int64_t>(*readInt32(npos + kNameBytes), 0, size());
       const std::int64_t end =
-          std::clamp<std::int64_t>(*readInt32(npos + kNameEntrySize + 6), start, size());
+          std::clamp<std::int64_t>(*readInt32(npos + kNameEntrySize + kNameBytes), start, size());
       ref.start = static_cast<std::int32_t>(start);
       ref.end = static_cast<std::int32_t>(end);
       ref.status = kSectionFound;
@@ -134,20 +134,20 @@ std::vector<DataFile::Entry> DataFile::listSections() const {
     const auto entry = readBytes(pos, kGroupEntrySize);
     if (entry.size() < kGroupEntrySize || isBlank(entry)) break;
     const std::string group(entry.begin(), entry.begin() + 2);
-    const auto dir = readInt32(pos + 2);
+    const auto dir = readInt32(pos + kGroupKeyBytes);
     if (!dir || *dir < 0) continue;
     for (std::int64_t npos = *dir;; npos += kNameEntrySize) {
       const auto nameEntry = readBytes(npos, kNameEntrySize);
-      if (nameEntry.size() < kNameEntrySize || isBlank(nameEntry.first(6))) break;
+      if (nameEntry.size() < kNameEntrySize || isBlank(nameEntry.first(kNameBytes))) break;
       std::string full = group + std::string(nameEntry.begin(), nameEntry.begin() + 6);
       while (!full.empty() && full.back() == ' ') full.pop_back();
       const auto endEntry = readBytes(npos + kNameEntrySize, kNameEntrySize);
       if (endEntry.size() < kNameEntrySize) break;
       SectionRef ref;
-      const std::int64_t start = std::clamp<std::int64_t>(*readInt32(npos + 6), 0, size());
+      const std::int64_t start = std::clamp<std::int64_t>(*readInt32(npos + kNameBytes), 0, size());
       ref.start = static_cast<std::int32_t>(start);
       ref.end = static_cast<std::int32_t>(
-          std::clamp<std::int64_t>(*readInt32(npos + kNameEntrySize + 6), start, size()));
+          std::clamp<std::int64_t>(*readInt32(npos + kNameEntrySize + kNameBytes), start, size()));
       ref.status = kSectionFound;
       out.push_back({full, ref});
     }

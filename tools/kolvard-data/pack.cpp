@@ -14,6 +14,7 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "data/directory_layout.hpp"
 #include "data/inverted_record.hpp"
 #include "data/tagged_record.hpp"
 #include "kolvard-data/bdf_font.hpp"
@@ -24,8 +25,8 @@ namespace kolvard::datatool {
 namespace {
 
 constexpr int kTextLineLength = 160;
-constexpr std::size_t kGroupEntry = 6;
-constexpr std::size_t kNameEntry = 10;
+constexpr auto kGroupEntry = static_cast<std::size_t>(directory::kGroupEntrySize);
+constexpr auto kNameEntry = static_cast<std::size_t>(directory::kNameEntrySize);
 
 // The lines of a text file: line ends "\n" or "\r\n"; a final line end adds no line; a
 // leading byte-order mark is dropped.

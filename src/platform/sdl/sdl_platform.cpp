@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <deque>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -80,20 +79,18 @@ class SdlPlatform final : public Platform {
   }
 
   KeyString waitKey() override {
-    for (;;) {
-      checkClosed();
-      if (!keys_.empty()) return takeKey();
+    return keys_.wait([this] {
       SDL_Event event;
       if (sdl().WaitEvent(&event) == 0) fail("waiting for events failed");
       handle(event);
-    }
+    });
   }
 
   KeyString pollKey() override {
-    SDL_Event event;
-    while (!closed_ && sdl().PollEvent(&event) != 0) handle(event);
-    checkClosed();
-    return keys_.empty() ? KeyString{} : takeKey();
+    return keys_.poll([this] {
+      SDL_Event event;
+      while (!keys_.closed() && sdl().PollEvent(&event) != 0) handle(event);
+    });
   }
 
   void beep() override {
@@ -160,13 +157,13 @@ class SdlPlatform final : public Platform {
   void handle(const SDL_Event& event) {
     switch (event.type) {
       case SDL_QUIT:
-        closed_ = true;
+        keys_.close();
         return;
       case SDL_WINDOWEVENT:
         if (event.window.windowID != windowId_) return;
         switch (event.window.event) {
           case SDL_WINDOWEVENT_CLOSE:
-            closed_ = true;
+            keys_.close();
             return;
           case SDL_WINDOWEVENT_SHOWN:
           case SDL_WINDOWEVENT_EXPOSED:
@@ -189,25 +186,15 @@ class SdlPlatform final : public Platform {
         return;
       case SDL_KEYDOWN:
         if (auto key = keyForKeyDown(event.key.keysym.scancode, event.key.keysym.mod)) {
-          keys_.push_back(std::move(*key));
+          keys_.push(std::move(*key));
         }
         return;
       case SDL_TEXTINPUT:
-        for (auto& key : keysForText(event.text.text)) keys_.push_back(std::move(key));
+        for (auto& key : keysForText(event.text.text)) keys_.push(std::move(key));
         return;
       default:
         return;
     }
-  }
-
-  void checkClosed() const {
-    if (closed_) throw WindowClosed();
-  }
-
-  KeyString takeKey() {
-    KeyString key = std::move(keys_.front());
-    keys_.pop_front();
-    return key;
   }
 
   // Opens the sound device on the first beep; without one the beep is silent for the run.
@@ -242,8 +229,7 @@ class SdlPlatform final : public Platform {
   int textureWidth_ = 0;
   int textureHeight_ = 0;
   Framebuffer last_;
-  std::deque<KeyString> keys_;
-  bool closed_ = false;
+  KeyQueue keys_;
   SDL_AudioDeviceID audio_ = 0;
   bool audioFailed_ = false;
   std::vector<std::int16_t> tone_;

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <deque>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -83,31 +82,29 @@ class Win32Platform final : public Platform {
   }
 
   KeyString waitKey() override {
-    for (;;) {
-      checkClosed();
-      if (!keys_.empty()) return takeKey();
+    return keys_.wait([this] {
       MSG message;
       const BOOL got = GetMessageW(&message, nullptr, 0, 0);
       if (got == -1) fail("waiting for messages failed");
       if (got == 0) {
-        closed_ = true;  // WM_QUIT: the program is asked to end
-        continue;
+        keys_.close();  // WM_QUIT: the program is asked to end
+        return;
       }
       dispatch(message);
-    }
+    });
   }
 
   KeyString pollKey() override {
-    MSG message;
-    while (!closed_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
-      if (message.message == WM_QUIT) {
-        closed_ = true;
-        break;
+    return keys_.poll([this] {
+      MSG message;
+      while (!keys_.closed() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+        if (message.message == WM_QUIT) {
+          keys_.close();
+          break;
+        }
+        dispatch(message);
       }
-      dispatch(message);
-    }
-    checkClosed();
-    return keys_.empty() ? KeyString{} : takeKey();
+    });
   }
 
   void beep() override {
@@ -165,7 +162,7 @@ class Win32Platform final : public Platform {
     if (window != window_) return false;  // a window closed after a zoom change
     switch (message) {
       case WM_CLOSE:
-        closed_ = true;  // the window goes with the platform, when the program has ended
+        keys_.close();  // the window goes with the platform, when the program has ended
         return true;
       case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -182,7 +179,7 @@ class Win32Platform final : public Platform {
         // Alt+F4 closes the window, as everywhere on Windows.
         if (message == WM_SYSKEYDOWN && wParam == VK_F4) return false;
         if (auto key = keyForVirtualKey(static_cast<unsigned>(wParam), modifiers)) {
-          keys_.push_back(std::move(*key));
+          keys_.push(std::move(*key));
           return true;  // F10 must not open the window menu
         }
         return false;
@@ -192,28 +189,17 @@ class Win32Platform final : public Platform {
         // opens it.
         return (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0;
       case WM_CHAR:
-        if (auto key = keyForChar(static_cast<unsigned>(wParam))) keys_.push_back(std::move(*key));
+        if (auto key = keyForChar(static_cast<unsigned>(wParam))) keys_.push(std::move(*key));
         return true;
       default:
         return false;
     }
   }
 
-  void checkClosed() const {
-    if (closed_) throw WindowClosed();
-  }
-
-  KeyString takeKey() {
-    KeyString key = std::move(keys_.front());
-    keys_.pop_front();
-    return key;
-  }
-
   HINSTANCE instance_;
   HWND window_ = nullptr;
   Framebuffer last_;
-  std::deque<KeyString> keys_;
-  bool closed_ = false;
+  KeyQueue keys_;
   std::vector<std::uint8_t> tone_;
 };
 

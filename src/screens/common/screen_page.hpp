@@ -23,9 +23,6 @@ enum class ScreenCode : int {
 // What a key did: nothing (stay), or the screen to open next.
 using KeyResult = std::optional<ScreenCode>;
 inline constexpr KeyResult kStay = std::nullopt;
-// Where an Icelandic oval value typed on a one-coloured screen leads: the two-coloured
-// screens, which are not built yet, so the front page.
-inline constexpr KeyResult kTwoColouredScreens = ScreenCode::FrontPage;
 
 class ScreenPage {
  public:

@@ -192,7 +192,7 @@ KeyResult SheetScreen::valueEntry() {
     case ValueTaken::No:
       return kStay;
     case ValueTaken::TwoColoured:
-      return kTwoColouredScreens;
+      return ScreenCode::Sheets;  // the same screen of the two-coloured edition
     case ValueTaken::Yes:
       break;
   }

@@ -109,6 +109,11 @@ TEST(SheetScreen, NewValues) {
   EXPECT_TRUE(hasFields(readDump(dir / "1.json"), {{"value", "4s"}, {"printing", "3"}}));
   EXPECT_TRUE(hasFields(readDump(dir / "2.json"),
                         {{"value", "8s"}, {"printing", "1"}, {"screen", "sheets"}}));
+  // An Iceland oval value goes on to the two-coloured schema screen.
+  const auto oval = runHeadless(dir, "I F5 V \"25a\" Enter state:" + a("3.json"));
+  ASSERT_EQ(oval.status, 0);
+  EXPECT_TRUE(hasFields(readDump(dir / "3.json"),
+                        {{"edition", "T"}, {"value", "25a"}, {"screen", "tc-schemas"}}));
 }
 
 TEST(SheetScreen, FourPaneSheetsSwitchBetweenPanePairs) {
