@@ -3,8 +3,8 @@
 #include <fstream>
 #include <ostream>
 
-#include "data/utf8_path.hpp"
 #include "ui/png_image.hpp"
+#include "ui/typed_text.hpp"
 
 namespace kolvard {
 
@@ -27,7 +27,7 @@ KeyString HeadlessPlatform::waitKey() {
         return step.key;
       case ScriptStep::Kind::Shot: {
         std::string error;
-        if (shown_ == nullptr || !writePng(utf8Path(step.path), *shown_, &error)) {
+        if (shown_ == nullptr || !writePng(typedPath(step.path), *shown_, &error)) {
           allWritten_ = false;
           if (log_)
             *log_ << "kolvard: screenshot " << step.path
@@ -36,7 +36,7 @@ KeyString HeadlessPlatform::waitKey() {
         break;
       }
       case ScriptStep::Kind::State: {
-        std::ofstream out(utf8Path(step.path), std::ios::binary);
+        std::ofstream out(typedPath(step.path), std::ios::binary);
         out << (state_ ? state_() : std::string("{}")) << '\n';
         out.close();
         if (!out) {

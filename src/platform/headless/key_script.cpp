@@ -1,6 +1,6 @@
 #include "platform/headless/key_script.hpp"
 
-#include "data/cp865.hpp"
+#include "ui/typed_text.hpp"
 
 namespace kolvard {
 namespace {
@@ -27,14 +27,12 @@ std::optional<std::vector<ScriptStep>> parseKeyScript(std::string_view script, s
       const std::string_view text = script.substr(pos + 1, close - pos - 1);
       std::size_t at = 0;
       while (at < text.size()) {
-        const char32_t ch = decodeUtf8(text, at);
-        const auto code = unicodeToCp865(ch);
-        if (!code) {
-          std::string shown;
-          appendUtf8(shown, ch);
-          return fail("character '" + shown + "' has no key in code page 865");
+        const char32_t ch = nextTypedCharacter(text, at);
+        auto key = keyForCharacter(ch);
+        if (!key) {
+          return fail("character '" + typedCharacterText(ch) + "' has no key in code page 865");
         }
-        steps.push_back({ScriptStep::Kind::Key, ordinaryKey(*code), {}});
+        steps.push_back({ScriptStep::Kind::Key, std::move(*key), {}});
       }
       pos = close + 1;
       continue;

@@ -1,6 +1,6 @@
 #include "platform/sdl/sdl_keys.hpp"
 
-#include "data/cp865.hpp"
+#include "ui/typed_text.hpp"
 
 namespace kolvard {
 namespace {
@@ -110,7 +110,7 @@ std::vector<KeyString> keysForText(std::string_view utf8) {
   std::size_t pos = 0;
   while (pos < utf8.size()) {
     const std::size_t start = pos;
-    char32_t ch = decodeUtf8(utf8, pos);
+    char32_t ch = nextTypedCharacter(utf8, pos);
     // Some input methods hand over Latin-1 rather than UTF-8: a byte that does not start a
     // UTF-8 character stands for the Latin-1 character of that code.
     if (ch == 0xFFFD && utf8.substr(start, pos - start) != "\xEF\xBF\xBD") {
@@ -118,7 +118,7 @@ std::vector<KeyString> keysForText(std::string_view utf8) {
     }
     // Control characters are keys of their own and come with the key press.
     if (ch < 32 || ch == 127) continue;
-    if (const auto code = unicodeToCp865(ch)) keys.push_back(ordinaryKey(*code));
+    if (auto key = keyForCharacter(ch)) keys.push_back(std::move(*key));
   }
   return keys;
 }

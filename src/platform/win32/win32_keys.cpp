@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "data/cp865.hpp"
+#include "ui/typed_text.hpp"
 
 namespace kolvard {
 namespace {
@@ -74,8 +74,7 @@ std::optional<KeyString> keyForChar(unsigned utf16) {
   // Control characters are keys of their own and come with the key press; no cp865
   // letter lies outside the Basic Multilingual Plane.
   if (utf16 < 32 || utf16 == 127 || (utf16 >= 0xD800 && utf16 <= 0xDFFF)) return std::nullopt;
-  if (const auto code = unicodeToCp865(static_cast<char32_t>(utf16))) return ordinaryKey(*code);
-  return std::nullopt;
+  return keyForCharacter(static_cast<char32_t>(utf16));
 }
 
 }  // namespace kolvard

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "data/cp865.hpp"
 #include "platform/win32/win32_beep.hpp"
 #include "platform/win32/win32_keys.hpp"
+#include "ui/typed_text.hpp"
 
 namespace kolvard {
 namespace {
@@ -28,7 +28,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 std::wstring wideCaption(std::string_view cp865) {
   std::wstring out;
   for (const char c : cp865) {
-    const char32_t ch = cp865ToUnicode(static_cast<std::uint8_t>(c));
+    const char32_t ch = shownCharacter(static_cast<unsigned char>(c));
     // Every cp865 character lies in the Basic Multilingual Plane.
     out.push_back(static_cast<wchar_t>(ch));
   }
