@@ -100,5 +100,5 @@ TEST(DamagedDataFile, OutputFolderThatIsAFileIsNamedAsSuch) {
   EXPECT_EQ(readFile(dir / "OUT"), "a file");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -161,5 +161,5 @@ TEST_P(DamagedDataRun, EveryScreenAndBothExportsEndCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(Copies, DamagedDataRun, ::testing::Range(0, kCopies));
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -66,5 +66,5 @@ TEST(EditionDefaultsTest, DamagedRecordResetsToItsEditionsDefaults) {
   EXPECT_EQ(state.selection.positionIndex(), 1);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -191,5 +191,5 @@ TEST(ExportCommand, AnInterruptStopsBetweenFiles) {
   EXPECT_EQ(filesIn(out / "files"), static_cast<std::size_t>(printed));  // no scratch files
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

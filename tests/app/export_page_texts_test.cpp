@@ -42,5 +42,5 @@ TEST(ExportPageTexts, NoDescriptionItemOfAnyCellIsCut) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -32,5 +32,5 @@ TEST(ExportSeries, OvalSeriesOfTheTwoColouredEdition) {
   EXPECT_EQ(fs::file_size(out / "%T4sOF2-1.BMP"), 3886742u);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -71,5 +71,5 @@ TEST(PagePipeline, ParallelPagesAreTheSerialPagesInTheSameOrder) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

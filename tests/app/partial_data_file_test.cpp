@@ -189,5 +189,5 @@ TEST(PartialDataFile, SettingsKeepEveryRecordWhenAPictureIsMissing) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -452,5 +452,5 @@ TEST_F(SettingsFileTest, WhatStandsUnderTheScratchNameIsLeftAlone) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -52,5 +52,5 @@ TEST(StateDump, TextsAreTheUtf8OfTheirCodePage865Bytes) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -133,5 +133,5 @@ TEST(ContainerCheck, SectionsApartFromTheDirectoryAndEachOther) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

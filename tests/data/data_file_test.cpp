@@ -179,5 +179,5 @@ TEST(Cp865, RoundTripsTheProgramLetters) {
   EXPECT_EQ(utf8ToCp865("\xE2\x82"), "??");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

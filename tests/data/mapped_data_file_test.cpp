@@ -86,5 +86,5 @@ TEST(MappedDataFile, WhatIsNotADataFileIsRefusedWithoutAHang) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

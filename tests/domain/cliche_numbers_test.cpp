@@ -215,5 +215,5 @@ TEST(ClicheSteps, RunningNumberStopsAndSeriesRules) {
   EXPECT_EQ(stepSeries("P8s", 1, 5, ClicheStepDirection::Next, limits(1, {})).message, 1);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -41,5 +41,5 @@ TEST(CompositeNames, NamesFitEightCharacters) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

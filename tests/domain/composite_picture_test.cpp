@@ -30,5 +30,5 @@ TEST(CompositePicture, PictureLayoutPerEdition) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -95,5 +95,5 @@ TEST(CompositeSteps, PanelTexts) {
   EXPECT_EQ(compositeCountLine(3, 12), "3 af 12");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -35,5 +35,5 @@ TEST(CompositeTypeNames, ByEditionValueSeriesAndComposite) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -16,12 +16,10 @@ TEST(Edition, TwoColouredIcelandAndTheOvalValuesHeldAsTwoColoured) {
     const char* value;
     bool twoColoured, iceland, holdsOval, icelandic;
   };
-  for (const Case& c : {Case{"T", "4s", true, false, false, false},
-                        Case{"T", "25a", true, false, true, true},
-                        Case{"I", "25a", false, true, false, true},
-                        Case{"I", "3s", false, true, false, true},
-                        Case{"V", "4a", false, false, false, false},
-                        Case{"", "4a", false, false, false, false}}) {
+  for (const Case& c :
+       {Case{"T", "4s", true, false, false, false}, Case{"T", "25a", true, false, true, true},
+        Case{"I", "25a", false, true, false, true}, Case{"I", "3s", false, true, false, true},
+        Case{"V", "4a", false, false, false, false}, Case{"", "4a", false, false, false, false}}) {
     const Edition e(c.letter);
     EXPECT_EQ(e.isTwoColoured(), c.twoColoured) << c.letter;
     EXPECT_EQ(e.isIceland(), c.iceland) << c.letter;
@@ -33,5 +31,5 @@ TEST(Edition, TwoColouredIcelandAndTheOvalValuesHeldAsTwoColoured) {
   EXPECT_EQ(Edition::iceland().values().front(), Edition("I").values().front());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -251,5 +251,5 @@ TEST(FlawOccurrences, PrintedLines) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -176,5 +176,5 @@ TEST(FrameWalk, GivesWhatTheDataGivesInAnyOrder) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

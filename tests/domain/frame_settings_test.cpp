@@ -81,5 +81,5 @@ TEST(FrameSettings, CountsOfTheStoredCodes) {
   EXPECT_EQ(none.ofCode(10), 0);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

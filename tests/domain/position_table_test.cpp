@@ -337,5 +337,5 @@ TEST(PositionGroupLabel, GroupLetters) {
   EXPECT_EQ(sheetGroupLetter(SheetGroup::None), ' ');
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

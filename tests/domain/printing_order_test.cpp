@@ -88,5 +88,5 @@ TEST(PrintingOrder, RecordsOfTheSection) {
   EXPECT_FALSE(readPrintingOrderRecord(file, file.findSection("TRAMDAT"), 1));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

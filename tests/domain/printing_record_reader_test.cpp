@@ -432,5 +432,5 @@ TEST(PrintingRecordReaderDamage, TruncatedAndFlippedSectionsEndAndStayInBounds) 
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

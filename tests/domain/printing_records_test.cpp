@@ -40,5 +40,5 @@ TEST(PrintingRecords, EveryCorrectionOfAPrintingIsFound) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -649,5 +649,5 @@ TEST_F(SearchTest, DamagedSectionsEndTheSearch) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -101,5 +101,5 @@ TEST(SheetKnowledge, DamagedSectionsNeverReadPastTheirEnd) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -109,5 +109,5 @@ TEST(SheetSchema, PrintTagsAndFurtherPrintings) {
   EXPECT_FALSE(readsOneFurtherPrinting("A", "4s", "10a"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -147,5 +147,5 @@ TEST(SheetWalk, OccurrenceLines) {
   EXPECT_TRUE(occurrenceLines("", "4s1", "P", 1).empty());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -106,5 +106,5 @@ TEST(TwoColourComposites, SeriesSettingsAndPeriods) {
   EXPECT_FALSE(otherPeriodCode(19));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -82,5 +82,5 @@ TEST(TwoColourFlawTexts, WanderingClicheInOrder) {
   EXPECT_EQ(n[2].text, "Nny$R");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -276,5 +276,5 @@ TEST(TwoColourReading, MarksKindsAndShownFrameNumbers) {
   EXPECT_EQ(first.frameNumber.storedCode, 58);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -181,5 +181,5 @@ TEST(TwoColourSchema, FullSheetLines) {
   EXPECT_EQ(frameFullSheetLine(file, helark, "Rammesetting").palette, 1);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -186,5 +186,5 @@ TEST(TwoColourPrintings, PairsTheFirstPrintingOf20OereAndThePrintingColumn) {
   EXPECT_EQ(twoColourHighestPrinting("9s"), "0");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

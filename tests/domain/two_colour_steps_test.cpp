@@ -128,5 +128,5 @@ TEST(TwoColourSteps, FrameFlawCountOfASettingInAPeriod) {
   EXPECT_EQ(frameFlawCount(counts, 53, "", true), 100);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

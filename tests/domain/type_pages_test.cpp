@@ -143,5 +143,5 @@ TEST(TypePages, LabelsKeysAndPageTexts) {
   for (const auto& [edition, index] : last) EXPECT_EQ(initialLastTypeIndex(edition), index);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -108,5 +108,5 @@ TEST(ValueChainTest, OtherKeysAndUnknownValuesLeaveEverythingUnchanged) {
   EXPECT_TRUE(valuesOf("X").empty());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -95,5 +95,5 @@ TEST(StampColourTest, EveryValueOnTheFrontPageHasItsOwnColour) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

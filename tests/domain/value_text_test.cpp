@@ -57,5 +57,5 @@ TEST(PrintingLabel, ReprintMarker) {
   EXPECT_EQ(printingLabel("T", "4s", "2"), "Tryk 2");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -45,5 +45,5 @@ TEST(KeyScript, BadTokensAreRefused) {
   EXPECT_TRUE(parseKeyScript("", &error)->empty());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

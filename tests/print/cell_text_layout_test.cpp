@@ -87,5 +87,5 @@ TEST(CellTextLayout, BreakingKeepsEveryWordAndTheirOrder) {
   EXPECT_TRUE(breakCellLine("   ", 100, tenEach).empty());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -165,5 +165,5 @@ TEST(ExportFailureText, NamesTheFileAndTheReasonInCodePage865) {
             cp("Filen A.BMP kunne ikke dannes: der er ikke plads på disken"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

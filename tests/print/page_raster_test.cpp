@@ -144,5 +144,5 @@ TEST(PageRaster, PackedRowIsMostSignificantBitFirstWithInkAsOne) {
   EXPECT_TRUE(r.packedRow(kRasterRows).empty());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -229,5 +229,5 @@ TEST(PdfPages, FailuresLeaveNoFileAndKeepTheOldOne) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -88,5 +88,5 @@ TEST(PrintingOrderPrint, HeadingAndLinesCentredFortyEightRowsApart) {
   EXPECT_TRUE(inkBands(*raster).empty());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -413,5 +413,5 @@ TEST_F(RasterClicheSample, EveryDescriptionOfTheSampleFitsItsCell) {
   EXPECT_GT(checked, 100);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -250,5 +250,5 @@ TEST(SchemaBitmap, WriteRefusesNamesThatLeaveTheDirectory) {
   EXPECT_TRUE(namesIn(dir / "sub").empty());
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -177,5 +177,5 @@ TEST(SeriesPrint, OccurrenceLinesMakeRowsTaller) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -97,5 +97,5 @@ TEST(TwoColourSchemaExport, RefusalsAndUnwritableDirectories) {
   EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), fs::directory_iterator()), 1);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -16,7 +17,9 @@ namespace fs = std::filesystem;
 ScratchDir::ScratchDir() {
   static std::atomic<int> counter{0};
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  const std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "run";
+  std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "run";
+  // Parameterised tests are named "Suite/Test.Case/3": one directory, not a nest of them.
+  std::replace(name.begin(), name.end(), '/', '-');
   path_ = fs::temp_directory_path() / ("kolvard-test-" + std::to_string(::getpid()) + "-" +
                                        std::to_string(counter++) + "-" + name);
   fs::remove_all(path_);

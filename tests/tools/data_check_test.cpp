@@ -446,5 +446,5 @@ TEST(DataCheck, AFileLackingSectionsPassesWithNotes) {
                             ", " + std::to_string(missingFromTheSample().size() + 3) + " notes"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard::datatool

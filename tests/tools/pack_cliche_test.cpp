@@ -200,5 +200,5 @@ TEST_F(PackClicheTest, DamagedPbmIsRefusedNotCrashed) {
   EXPECT_NE(refusal().find("cut.pbm"), std::string::npos);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard::datatool

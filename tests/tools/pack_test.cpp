@@ -450,5 +450,5 @@ TEST_F(PackTest, DamagedFilesNeverCrashTheLookup) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard::datatool

@@ -328,5 +328,5 @@ TEST(SampleCliches, SeriesIndexAndLimitsCoverTheClichés) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -196,5 +196,5 @@ TEST(SampleComposites, WatermarksAreUprightLeftAndMirroredRight) {
   EXPECT_GT(inked, 500);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

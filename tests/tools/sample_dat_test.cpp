@@ -398,5 +398,5 @@ TEST(SampleInfoF0, EveryEditionHasNumberedLinesWithTheRegisterHelpFirst) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

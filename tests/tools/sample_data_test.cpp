@@ -306,5 +306,5 @@ TEST(DataToolCli, BadArgumentsMissingFilesAndSectionsFail) {
   EXPECT_FALSE(fs::exists("/tmp/kolvard-never.png"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard::datatool

@@ -214,5 +214,5 @@ TEST(SampleTwoColour, PrintingOrderNamesThePrintingsOfEachSetting) {
   EXPECT_EQ(trim(five), "5,4s1,4s2-3,2. periode:,4s7(ny),4s8,");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -128,5 +128,5 @@ TEST(InformationViewer, EditionTextShowsLinesAfterTilfInTwoColumns) {
   EXPECT_EQ(columnsOfL(ViewerMode::Edition), (std::vector<int>{16, 16, 75}));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

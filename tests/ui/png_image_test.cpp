@@ -32,5 +32,5 @@ TEST(PngImage, PicturesComeBackPixelForPixel) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -103,5 +103,5 @@ TEST(PictureRows, LogoColumnsAreRoundedFromTheRightPanel) {
   EXPECT_EQ(out[0], Span(14, 661, 663));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -204,7 +204,7 @@ TEST_F(GlyphTextTest, MissingFontDrawsNothing) {
   EXPECT_EQ(s.framebuffer(), before);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard
 
 namespace kolvard {
@@ -228,5 +228,5 @@ TEST(TextGrid, PrintsCellsInTextColourOnBackground) {
   EXPECT_EQ(f.at(120, 144), s.palette()[2]);  // back at column 10, one row down
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -505,5 +505,5 @@ TEST(SystemFontParse, RejectsMalformedFilesWithTheLine) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -762,5 +762,5 @@ TEST_F(ClicheTest, FuzzedRecordsStayInsideThePanel) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -408,5 +408,5 @@ TEST_F(LineEditorDrawing, MessagesInRedAtTheCallersPlace) {
   EXPECT_EQ(count(12, 300, 150, 640, 250), 0);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

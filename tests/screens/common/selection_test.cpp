@@ -92,5 +92,5 @@ TEST(Selection, RestoringTakesARecordAsItIs) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -23,5 +23,5 @@ TEST(TwoColourLoad, SelectedPositionFollowsTheSheet) {
   EXPECT_EQ(s.positionIndex(), 27);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

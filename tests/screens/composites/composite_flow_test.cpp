@@ -38,5 +38,5 @@ TEST(CompositeFlow, TwoColouredEditionHasItsOwnScreen) {
   EXPECT_EQ(readDump(dir / "s.json")["screen"], "tc-composites");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -60,5 +60,5 @@ TEST(CompositeSampleGolden, BothSetsOfA4sAtZoomThree) {
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "q.png").value(), "composites-A-4s-Q"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -314,5 +314,5 @@ TEST(CompositeScreen, DamagedSectionsAreDrawnAsFarAsTheyGo) {
   EXPECT_EQ(none.composites.composite, 1);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -97,5 +97,5 @@ TEST(FlawScreenGolden, BothModesAtZoomThree) {
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "number.png").value(), "flaws-A-4s-number"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

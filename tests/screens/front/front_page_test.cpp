@@ -256,5 +256,5 @@ TEST(CommandLine, HeadlessProgramWritesStateAndShots) {
   EXPECT_EQ(readFile(dir / "v.txt"), "Kolvard 7.03\n");
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

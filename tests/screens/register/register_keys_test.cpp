@@ -235,5 +235,5 @@ TEST(RegisterTables, HighestPrintingsAndColours) {
   EXPECT_EQ(valueColourOf("X", "1s", 1), 8);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -134,5 +134,5 @@ TEST(RegisterScreenGolden, BeforeAndAfterASearch) {
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "after.png").value(), "register-P-4s-pairs"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

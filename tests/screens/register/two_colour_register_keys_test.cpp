@@ -131,5 +131,5 @@ TEST(TwoColourRegisterKeys, LeavingSettlesTheRange) {
   EXPECT_EQ(f.selection.printings(), (PrintingRange{"1", "1"}));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -134,5 +134,5 @@ TEST(TwoColourRegisterScreenGolden, FourSkillingBeforeAndAfterASearch) {
                               {{"printingFound", true}, {"frameBlock", "5"}, {"layout", 2}}));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -288,7 +288,7 @@ TEST(SheetSchemaPrintGolden, WholePage) {
   EXPECT_TRUE(test::matchesGoldenHash(encodeSchemaBitmap(raster), "sheet-schema-M-4o-3A"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard
 
 namespace kolvard {
@@ -320,5 +320,5 @@ TEST(SheetScreen, RefusedEntryMessagesSurviveTheRedrawUntilTheNextKey) {
   EXPECT_EQ(redInMessageBox("after.png"), 0);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

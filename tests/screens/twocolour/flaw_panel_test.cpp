@@ -328,5 +328,5 @@ TEST(FlawPanelGolden, UprightAndInvertedFramePairs) {
       test::matchesGolden(panelPair(fonts, records, true), "twocolour-flaw-panels-inverted"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

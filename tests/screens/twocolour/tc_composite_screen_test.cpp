@@ -103,5 +103,5 @@ TEST(TwoColourCompositeScreenGolden, OvalAndFrameWithPeriod) {
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "none.png").value(), "tc-composites-none"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -96,5 +96,5 @@ TEST(TwoColourFlawScreenBadData, StepsAndEntriesOverMissingRecords) {
   EXPECT_TRUE(rig.state.twoColourHandOver.resetComposite);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

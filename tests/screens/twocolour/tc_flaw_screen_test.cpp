@@ -204,5 +204,5 @@ TEST(TwoColourFlawScreenGolden, ThreeModesAndAnInvertedWanderingFrame) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

@@ -70,5 +70,5 @@ TEST(TwoColourSchemaPrint, AFileThatCannotBeMadeIsReportedAndF6LeavesAfterThePro
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

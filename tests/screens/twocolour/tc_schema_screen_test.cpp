@@ -81,5 +81,5 @@ TEST(TwoColourSchemaScreenGolden, TwoPaneAndOnePanePrintings) {
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "16o.png").value(), "tc-schemas-T-16o-1"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

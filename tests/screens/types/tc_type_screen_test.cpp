@@ -191,5 +191,5 @@ TEST(TwoColourTypeScreenGolden, OvalAndFrameTypesAndTheWatermarkPage) {
   }
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard

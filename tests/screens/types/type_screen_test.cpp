@@ -298,7 +298,7 @@ TEST(TypeScreen, DamagedTypeSectionsAndAMissingWatermarkDrawing) {
   EXPECT_GT(drawn, texts + 10000);
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard
 
 namespace kolvard {
@@ -384,5 +384,5 @@ TEST(TypeScreenGolden, SixDrawingsSideTextsAndTheWatermarkPage) {
   EXPECT_TRUE(test::matchesGolden(readPng(dir / "w.png").value(), "watermarks"));
 }
 
-}  // namespace
+}  // namespace KOLVARD_TEST_UNIT
 }  // namespace kolvard
