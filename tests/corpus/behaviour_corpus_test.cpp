@@ -107,7 +107,8 @@ constexpr const char* kScreens[] = {
 // The screen a name begins with (the longest that fits), or "" for none.
 std::string screenOfName(const std::string& name) {
   std::string best;
-  for (const std::string screen : kScreens) {
+  for (const char* known : kScreens) {
+    const std::string screen = known;
     if (name.rfind(screen + "-", 0) == 0 && screen.size() > best.size()) best = screen;
   }
   return best;
