@@ -18,6 +18,15 @@ struct PrintingRange {
   bool operator==(const PrintingRange&) const = default;
 };
 
+// What the two-coloured flaw screen leaves for the oval-series and composite screen (F7): the
+// first oval flaw number of the sheet (its first three characters), the stored code of the
+// current frame setting, and whether that screen starts again at its first composite.
+struct TwoColourHandOver {
+  std::string ovalComposite;
+  std::string frameSetting;
+  bool resetComposite = false;
+};
+
 class Selection {
  public:
   const std::string& edition() const { return edition_; }
@@ -62,6 +71,8 @@ class Selection {
   void setPeriod(std::string period) { period_ = std::move(period); }
   bool printingInfo() const { return printingInfo_; }
   void setPrintingInfo(bool on) { printingInfo_ = on; }
+  const TwoColourHandOver& twoColourHandOver() const { return handOver_; }
+  TwoColourHandOver& twoColourHandOver() { return handOver_; }
 
   // The main cycle's load point: a settings record's choices taken as they are, but for a
   // printing range the value does not have, which is brought within 1..highest printing.
@@ -78,10 +89,11 @@ class Selection {
   PrintingRange printings_;
   std::string position_ = "1";
   int positionIndex_ = 1;
-  std::string cliche_;         // "C.": a running number or series "." running number
-  std::string followCliche_;   // the cliché looked for when the printing changes
-  std::string period_ = "1";   // shared with the composite and two-coloured screens
-  bool printingInfo_ = false;  // F4: printing information instead of edition information
+  std::string cliche_;          // "C.": a running number or series "." running number
+  std::string followCliche_;    // the cliché looked for when the printing changes
+  std::string period_ = "1";    // shared with the composite and two-coloured screens
+  bool printingInfo_ = false;   // F4: printing information instead of edition information
+  TwoColourHandOver handOver_;  // set when the two-coloured flaw screen leaves with F7
 };
 
 }  // namespace kolvard

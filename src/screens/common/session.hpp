@@ -36,15 +36,6 @@ struct EditionSections {
   SectionRef frameData;    // "TRAMDAT"
 };
 
-// What the two-coloured flaw screen leaves for the oval-series and composite screen (F7): the
-// first oval flaw number of the sheet (its first three characters), the stored code of the
-// current frame setting, and whether that screen starts again at its first composite.
-struct TwoColourHandOver {
-  std::string ovalComposite;
-  std::string frameSetting;
-  bool resetComposite = false;
-};
-
 struct SharedState {
   Selection selection;
   // The zoom as requested (2, 3, 4, or 6/8 until the next save limits it).
@@ -61,7 +52,6 @@ struct SharedState {
   TwoColourPositionTable twoColourPositions;
   TwoColourLoad twoColourLoad;
   FrameSettingCounts frameSettingCounts;  // "TRFANTAL", read once at start-up
-  TwoColourHandOver twoColourHandOver;    // set when the two-coloured flaw screen leaves with F7
 
   // Screen flow.
   bool keyReadOnFrontPage = false;                // since the register last emptied its result list

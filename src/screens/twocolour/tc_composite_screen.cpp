@@ -89,7 +89,7 @@ void TwoColourCompositeScreen::takeStartingPlace() {
   } else if (reading.frameNumber.hasSetting && reading.frameNumber.storedCode >= 1) {
     state_.setting = reading.frameNumber.storedCode;
   }
-  TwoColourHandOver& handOver = st.twoColourHandOver;
+  TwoColourHandOver& handOver = st.selection.twoColourHandOver();
   if (handOver.resetComposite) {
     const FlawNumberParts oval = splitFlawNumber(handOver.ovalComposite);
     if (handOver.ovalComposite.find('.') != std::string::npos && oval.group >= 1) {

@@ -142,7 +142,7 @@ void TwoColourFlawScreen::printOvalSeries() {
 // For the oval-series and composite screen: the first oval flaw number of the sheet and the
 // stored code of the frame setting.
 void TwoColourFlawScreen::setHandOver() {
-  TwoColourHandOver& h = session_.state.twoColourHandOver;
+  TwoColourHandOver& h = session_.state.selection.twoColourHandOver();
   const TwoColourPositionTable& table = session_.state.twoColourPositions;
   h.ovalComposite.clear();
   for (int i = 1; i <= 200; ++i) {

@@ -92,8 +92,8 @@ TEST(TwoColourFlawScreenBadData, StepsAndEntriesOverMissingRecords) {
   rig.press(scan::kDown);
   EXPECT_EQ(rig.state.message.number, 1);
   EXPECT_EQ(rig.page.handleKey(extendedKey(scan::kF7)), ScreenCode::Composites);
-  EXPECT_EQ(rig.state.twoColourHandOver.ovalComposite, "7");
-  EXPECT_TRUE(rig.state.twoColourHandOver.resetComposite);
+  EXPECT_EQ(rig.state.selection.twoColourHandOver().ovalComposite, "7");
+  EXPECT_TRUE(rig.state.selection.twoColourHandOver().resetComposite);
 }
 
 }  // namespace KOLVARD_TEST_UNIT
