@@ -78,6 +78,29 @@ std::string pageDateText(const std::tm& date) {
   return text;
 }
 
+namespace {
+
+// The calendar date of a moment, in UTC or in local time.
+std::tm dateOf(std::time_t at, bool utc) {
+  std::tm date{};
+#ifdef _WIN32
+  if (utc) {
+    gmtime_s(&date, &at);
+  } else {
+    localtime_s(&date, &at);
+  }
+#else
+  if (utc) {
+    gmtime_r(&at, &date);
+  } else {
+    localtime_r(&at, &date);
+  }
+#endif
+  return date;
+}
+
+}  // namespace
+
 std::string todayDateText() {
   // SOURCE_DATE_EPOCH (seconds since 1970, UTC), the convention of reproducible output, fixes
   // the date, so that the same pages come out byte for byte on any day.
@@ -85,24 +108,10 @@ std::string todayDateText() {
     char* end = nullptr;
     const long long seconds = std::strtoll(fixed, &end, 10);
     if (end != nullptr && *end == 0 && seconds >= 0 && seconds < 253402300800LL) {
-      const auto at = static_cast<std::time_t>(seconds);
-      std::tm utc{};
-#ifdef _WIN32
-      gmtime_s(&utc, &at);
-#else
-      gmtime_r(&at, &utc);
-#endif
-      return pageDateText(utc);
+      return pageDateText(dateOf(static_cast<std::time_t>(seconds), true));
     }
   }
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return pageDateText(local);
+  return pageDateText(dateOf(std::time(nullptr), false));
 }
 
 void drawSheetSchemaFooter(Screen& screen, std::string_view date) {
