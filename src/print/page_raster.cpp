@@ -19,7 +19,9 @@ bool inside(int x, int y) {
 PageRaster::PageRaster() : bits_(rowStart(kRasterRows), 0) {}
 
 void PageRaster::clear() {
+  if (blank_) return;  // a new raster, or one cleared and not drawn on since
   std::fill(bits_.begin(), bits_.end(), std::uint8_t{0});
+  blank_ = true;
 }
 
 bool PageRaster::ink(int x, int y) const {
@@ -30,6 +32,7 @@ bool PageRaster::ink(int x, int y) const {
 
 void PageRaster::set(int x, int y, bool ink) {
   if (!inside(x, y)) return;
+  blank_ = false;
   std::uint8_t& byte = bits_[rowStart(y) + static_cast<std::size_t>(x / 8)];
   const auto bit = static_cast<std::uint8_t>(0x80u >> (x % 8));
   byte = ink ? static_cast<std::uint8_t>(byte | bit) : static_cast<std::uint8_t>(byte & ~bit);
@@ -40,6 +43,7 @@ void PageRaster::hline(int x1, int x2, int y) {
   const int from = std::max(std::min(x1, x2), 0);
   const int to = std::min(std::max(x1, x2), kRasterWidth - 1);
   if (from > to) return;
+  blank_ = false;
   std::uint8_t* row = bits_.data() + rowStart(y);
   // Ragged start and end as masks of their bytes, the whole bytes between them filled at once.
   const int first = from / 8, last = to / 8;
@@ -60,6 +64,7 @@ void PageRaster::vline(int x, int y1, int y2) {
   const int to = std::min(std::max(y1, y2), kRasterRows - 1);
   const auto bit = static_cast<std::uint8_t>(0x80u >> (x % 8));
   const std::size_t column = static_cast<std::size_t>(x / 8);
+  blank_ = false;
   for (int y = from; y <= to; ++y) {
     std::uint8_t& byte = bits_[rowStart(y) + column];
     byte = static_cast<std::uint8_t>(byte | bit);
@@ -91,6 +96,27 @@ void PageRaster::dashedHLine(int x1, int x2, int y, int& phase) {
 void PageRaster::plotGlyphPixel(int x, int y) {
   if (halfTone_ && ((x ^ y) & 1) != 0) return;  // keep the checkerboard's even squares
   set(x, y, true);
+}
+
+void PageRaster::plotGlyphPixels(std::span<const std::pair<int, int>> points) {
+  plotGlyphPixelsInside(points, 0, 0, kRasterWidth - 1, kRasterRows - 1);
+}
+
+int PageRaster::plotGlyphPixelsInside(std::span<const std::pair<int, int>> points, int left,
+                                      int top, int right, int bottom) {
+  int dropped = 0;
+  for (const auto& [x, y] : points) {
+    if (x < left || x > right || y < top || y > bottom) {
+      ++dropped;
+      continue;
+    }
+    if (halfTone_ && ((x ^ y) & 1) != 0) continue;  // keep the checkerboard's even squares
+    if (!inside(x, y)) continue;
+    blank_ = false;
+    std::uint8_t& byte = bits_[rowStart(y) + static_cast<std::size_t>(x / 8)];
+    byte = static_cast<std::uint8_t>(byte | (0x80u >> (x % 8)));
+  }
+  return dropped;
 }
 
 std::span<const std::uint8_t> PageRaster::packedRow(int y) const {

@@ -19,7 +19,7 @@ inline constexpr int kRasterRowBytes = kRasterWidth / 8;
 inline constexpr int kPictureWidth = 4656;  // pixels of a row that reach the picture
 inline constexpr int kPictureRows = 6610;   // raster rows 1..6610
 
-class PageRaster : public RasterSink {
+class PageRaster final : public RasterSink {
  public:
   PageRaster();
 
@@ -43,6 +43,11 @@ class PageRaster : public RasterSink {
   void setHalfTone(bool on) { halfTone_ = on; }
   bool halfTone() const { return halfTone_; }
   void plotGlyphPixel(int x, int y) override;
+  void plotGlyphPixels(std::span<const std::pair<int, int>> points) override;
+  // The same for the pixels inside left..right, top..bottom (inclusive); returns how many
+  // fell outside and were dropped.
+  int plotGlyphPixelsInside(std::span<const std::pair<int, int>> points, int left, int top,
+                            int right, int bottom);
 
   // Row y packed 8 pixels a byte, leftmost pixel in the most significant bit, ink as 1.
   std::span<const std::uint8_t> packedRow(int y) const;
@@ -51,6 +56,7 @@ class PageRaster : public RasterSink {
   std::vector<std::uint8_t, LargeBlockAllocator<std::uint8_t>>
       bits_;  // kRasterRows rows of kRasterRowBytes
   bool halfTone_ = false;
+  bool blank_ = true;  // nothing drawn since the raster was made or cleared
 };
 
 }  // namespace kolvard

@@ -10,6 +10,7 @@
 
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
+#include "data/run_length_rows.hpp"
 #include "domain/cliche_record.hpp"
 #include "print/cell_text_layout.hpp"
 #include "print/page_raster.hpp"
@@ -49,7 +50,7 @@ CellSpan cellSpan(int column, int row, int yOffset) {
 
 // Glyph pixels of the description items, kept inside the cell's text box; the pixels it has
 // to drop are counted, so that a page can tell when an item did not fit.
-class CellSink : public RasterSink {
+class CellSink final : public RasterSink {
  public:
   CellSink(PageRaster& raster, const CellTextBox& box) : raster_(raster), box_(box) {}
   void plotGlyphPixel(int x, int y) override {
@@ -58,6 +59,9 @@ class CellSink : public RasterSink {
     } else {
       ++dropped_;
     }
+  }
+  void plotGlyphPixels(std::span<const std::pair<int, int>> points) override {
+    dropped_ += raster_.plotGlyphPixelsInside(points, box_.left, box_.top, box_.right, box_.bottom);
   }
   int dropped() const { return dropped_; }
 
@@ -68,11 +72,20 @@ class CellSink : public RasterSink {
 };
 
 // Glyph pixels held back, so that a text's drawn extent is known exactly before it is placed.
-class RecordingSink : public RasterSink {
+class RecordingSink final : public RasterSink {
  public:
   void plotGlyphPixel(int x, int y) override { points_.emplace_back(x, y); }
+  void plotGlyphPixels(std::span<const std::pair<int, int>> points) override {
+    points_.insert(points_.end(), points.begin(), points.end());
+  }
   void clear() { points_.clear(); }
   const std::vector<std::pair<int, int>>& points() const { return points_; }
+  void shift(int dx, int dy) {
+    for (auto& [x, y] : points_) {
+      x += dx;
+      y += dy;
+    }
+  }
 
  private:
   std::vector<std::pair<int, int>> points_;
@@ -189,7 +202,8 @@ void drawInsideBox(Screen& screen, RecordingSink& recorder, CellSink& out, const
   }
   const int dx = shiftInto(left, right, box.left, box.right);
   const int dy = shiftInto(top, bottom, box.top, box.bottom);
-  for (const auto& [x, y] : points) out.plotGlyphPixel(x + dx, y + dy);
+  recorder.shift(dx, dy);
+  out.plotGlyphPixels(recorder.points());
 }
 
 // The rows the item font takes above and below its baseline, from its tallest and deepest
@@ -287,40 +301,40 @@ bool drawRasterClichePicture(PageRaster& raster, const DataFile& file, std::stri
   const std::size_t pictureStart = at + 3;
   if (bytes.size() - pictureStart < static_cast<std::size_t>(kClicheMinimumBytes)) return false;
 
-  const std::vector<ClichePictureRow> rows = decodeClichePicture(bytes.subspan(pictureStart));
-
   const CellSpan span = cellSpan(column, row, yOffset);
   const long long x0 = static_cast<long long>(kCellWidth) * column - 453 + xOffset;
   long long y = static_cast<long long>(kCellHeight) * row + yOffset;
   int p = 0, q = 2;
-  for (int r = 0; r < kRasterClicheSourceRows; ++r) {
-    ++p;
-    if (static_cast<std::size_t>(r) < rows.size()) {
-      for (const auto& [s, e] : rows[static_cast<std::size_t>(r)]) {
-        long long from = x0 + enlargeClicheColumn(s);
-        long long to = x0 + enlargeClicheColumn(e);
-        if (from > to) std::swap(from, to);
-        from = std::max<long long>(from, span.left);
-        to = std::min<long long>(to, span.right);
-        if (from > to) continue;
-        const auto a = static_cast<int>(from), b = static_cast<int>(to);
-        if (y + 1 >= 0 && y + 1 < kRasterRows) raster.hline(a, b, static_cast<int>(y + 1));
-        if (p == 3 && y + 2 >= 0 && y + 2 < kRasterRows) {
-          raster.hline(a, b, static_cast<int>(y + 2));
-        }
-      }
-    }
-    y += p == 3 ? 2 : 1;
-    if (p == 3) {
-      ++q;
-      if (q == 5) {
-        p = 1;
-        q = 0;
-      } else {
-        p = 0;
-      }
-    }
-  }
+  // Rows are drawn as they are decoded; rows the data does not hold stay paper.
+  visitRunLengthRows(bytes.subspan(pictureStart), kRasterClicheSourceRows,
+                     [&](int, std::span<const RunLengthRun> runs) {
+                       ++p;
+                       for (const auto& [s, e] : runs) {
+                         long long from = x0 + enlargeClicheColumn(s);
+                         long long to = x0 + enlargeClicheColumn(e);
+                         if (from > to) std::swap(from, to);
+                         from = std::max<long long>(from, span.left);
+                         to = std::min<long long>(to, span.right);
+                         if (from > to) continue;
+                         const auto a = static_cast<int>(from), b = static_cast<int>(to);
+                         if (y + 1 >= 0 && y + 1 < kRasterRows) {
+                           raster.hline(a, b, static_cast<int>(y + 1));
+                         }
+                         if (p == 3 && y + 2 >= 0 && y + 2 < kRasterRows) {
+                           raster.hline(a, b, static_cast<int>(y + 2));
+                         }
+                       }
+                       y += p == 3 ? 2 : 1;
+                       if (p == 3) {
+                         ++q;
+                         if (q == 5) {
+                           p = 1;
+                           q = 0;
+                         } else {
+                           p = 0;
+                         }
+                       }
+                     });
   return true;
 }
 

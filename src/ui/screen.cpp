@@ -139,14 +139,6 @@ int Screen::recordSizeFor(int colour) const {
   return zoom_ <= 2 ? 48 : 512;
 }
 
-void Screen::plot(int x, int y, int colour) {
-  if (colour > 0) {
-    frame_.set(x, y, palette_[colour]);
-  } else if (raster_ != nullptr) {
-    raster_->plotGlyphPixel(x, y);
-  }
-}
-
 double Screen::glyphTextAdvance(std::string_view text, const GlyphStyle& style) {
   const bool units = style.colour >= 0;
   const double spacing = units ? px(style.spacing) : style.spacing;
@@ -166,7 +158,9 @@ double Screen::glyphTextAdvance(std::string_view text, const GlyphStyle& style) 
   return total;
 }
 
-void Screen::drawGlyphText(std::string_view text, double x, double y, const GlyphStyle& style) {
+template <typename Plot>
+void Screen::drawGlyphPixels(std::string_view text, double x, double y, const GlyphStyle& style,
+                             Plot plot) {
   const bool units = style.colour >= 0;
   const int recordSize = recordSizeFor(style.colour);
   const FontRef font = fontRef(style.font);
@@ -212,15 +206,27 @@ void Screen::drawGlyphText(std::string_view text, double x, double y, const Glyp
           if (((byte >> (7 - bit)) & 1) == 0) continue;
           const int b = 8 * k + bit;
           if (vertical) {
-            plot(across + r, at - b, style.colour);
+            plot(across + r, at - b);
           } else {
-            plot(at + b, across + r, style.colour);
+            plot(at + b, across + r);
           }
         }
       }
     }
     pen += direction * (w + spacing + (c == '1' ? 0.6 * w : 0.0));
   }
+}
+
+void Screen::drawGlyphText(std::string_view text, double x, double y, const GlyphStyle& style) {
+  if (style.colour > 0) {
+    const Rgb ink = palette_[style.colour];
+    drawGlyphPixels(text, x, y, style, [&](int px, int py) { frame_.set(px, py, ink); });
+    return;
+  }
+  // Raster text goes to the sink in one call, not one virtual call a pixel.
+  rasterPoints_.clear();
+  drawGlyphPixels(text, x, y, style, [&](int px, int py) { rasterPoints_.emplace_back(px, py); });
+  if (raster_ != nullptr && !rasterPoints_.empty()) raster_->plotGlyphPixels(rasterPoints_);
 }
 
 void Screen::drawKeyBoxWidth(std::string_view caption, double x, double y, double spacing,

@@ -112,7 +112,10 @@ class Screen {
  private:
   void drawKeyBoxWidth(std::string_view caption, double x, double y, double spacing, int width);
   int recordSizeFor(int colour) const;
-  void plot(int x, int y, int colour);
+  // Every ink pixel of a glyph text, handed to plot(x, y).
+  template <typename Plot>
+  void drawGlyphPixels(std::string_view text, double x, double y, const GlyphStyle& style,
+                       Plot plot);
 
   const DataFile* data_;
   int zoom_ = 3;
@@ -125,6 +128,7 @@ class Screen {
   GlyphCache glyphs_;
   PictureCache pictures_;
   RasterSink* raster_ = nullptr;
+  std::vector<std::pair<int, int>> rasterPoints_;  // one text's raster pixels, kept for reuse
 };
 
 }  // namespace kolvard
