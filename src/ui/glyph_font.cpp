@@ -23,6 +23,17 @@ Glyph decodeGlyphRecord(std::span<const std::uint8_t> record) {
   for (std::size_t i = 0; i < g.bits.size() && 10 + i < record.size(); ++i) {
     g.bits[i] = record[10 + i];
   }
+  for (int r = 0; r < g.rows; ++r) {
+    for (int k = 0; k < g.bytesPerRow; ++k) {
+      const std::uint8_t byte = g.bits[static_cast<std::size_t>(r * g.bytesPerRow + k)];
+      for (int bit = 0; bit < 8 && byte != 0; ++bit) {
+        if (((byte >> (7 - bit)) & 1) != 0) {
+          g.inkPixels.emplace_back(static_cast<std::int16_t>(8 * k + bit),
+                                   static_cast<std::int16_t>(r));
+        }
+      }
+    }
+  }
   return g;
 }
 

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace kolvard {
@@ -22,6 +23,9 @@ struct Glyph {
   int rows = 0;                    // low byte of the row count
   int bytesPerRow = 0;             // floor((drawWidth + 7) / 8)
   std::vector<std::uint8_t> bits;  // rows * bytesPerRow; bytes past the record read as 0
+  // The ink pixels as (column, row) from the top left, row by row, left to right: what a
+  // drawing visits, worked out once.
+  std::vector<std::pair<std::int16_t, std::int16_t>> inkPixels;
 
   bool ink(int row, int bit) const {
     return (bits[static_cast<std::size_t>(row * bytesPerRow + bit / 8)] >> (7 - bit % 8)) & 1;

@@ -198,20 +198,10 @@ void Screen::drawGlyphPixels(std::string_view text, double x, double y, const Gl
     int at = roundToInt(c == '1' ? pen + direction * 0.2 * w : pen);
     if (reversed) at += static_cast<int>(direction) * (w - 1);
     const int across = baseline - g.ascent + 1;
-    for (int r = 0; r < g.rows; ++r) {
-      for (int k = 0; k < g.bytesPerRow; ++k) {
-        const std::uint8_t byte = g.bits[static_cast<std::size_t>(r * g.bytesPerRow + k)];
-        if (byte == 0) continue;  // most bytes of a glyph are paper
-        for (int bit = 0; bit < 8; ++bit) {
-          if (((byte >> (7 - bit)) & 1) == 0) continue;
-          const int b = 8 * k + bit;
-          if (vertical) {
-            plot(across + r, at - b);
-          } else {
-            plot(at + b, across + r);
-          }
-        }
-      }
+    if (vertical) {
+      for (const auto& [b, r] : g.inkPixels) plot(across + r, at - b);
+    } else {
+      for (const auto& [b, r] : g.inkPixels) plot(at + b, across + r);
     }
     pen += direction * (w + spacing + (c == '1' ? 0.6 * w : 0.0));
   }
