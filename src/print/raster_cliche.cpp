@@ -1,6 +1,7 @@
 #include "print/raster_cliche.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -278,12 +279,31 @@ CellTextBox textBox(const RasterClicheCell& cell) {
 
 }  // namespace
 
-int enlargeClicheColumn(int v) {
+namespace {
+
+constexpr int enlargeByDivision(int v) {
   // Round half up of 19·v / 14 as a floor division, also for negative values.
   const long long numerator = 19LL * v + 7;
   long long q = numerator / 14;
   if (numerator % 14 != 0 && numerator < 0) --q;
   return static_cast<int>(q);
+}
+
+// The columns of real pictures, worked out once (a picture is some 600 columns wide; columns
+// beyond the table are worked out when met).
+constexpr int kEnlargedColumns = 4096;
+constexpr std::array<int, kEnlargedColumns> kEnlarged = [] {
+  std::array<int, kEnlargedColumns> table{};
+  for (int v = 0; v < kEnlargedColumns; ++v)
+    table[static_cast<std::size_t>(v)] = enlargeByDivision(v);
+  return table;
+}();
+
+}  // namespace
+
+int enlargeClicheColumn(int v) {
+  if (v >= 0 && v < kEnlargedColumns) return kEnlarged[static_cast<std::size_t>(v)];
+  return enlargeByDivision(v);
 }
 
 bool drawRasterClichePicture(PageRaster& raster, const DataFile& file, std::string_view key,
