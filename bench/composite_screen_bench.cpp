@@ -10,6 +10,7 @@
 #include "bench_session.hpp"
 #include "kolvard-data/pack.hpp"
 #include "screens/composites/composite_screen.hpp"
+#include "screens/twocolour/tc_composite_screen.hpp"
 
 namespace kolvard {
 namespace {
@@ -70,6 +71,26 @@ void BM_CompositeScreenFullDrawDense(benchmark::State& bench) {
   drawWhole(bench, denseCompositeData());
 }
 BENCHMARK(BM_CompositeScreenFullDrawDense)->Unit(benchmark::kMicrosecond);
+
+// The two-coloured screen's oval composite of T 4s, series 1, drawn whole after each entry
+// (which also loads the printing's positions).
+void BM_TwoColourCompositeScreenFullDraw(benchmark::State& bench) {
+  BenchSession rig(4);
+  ProgramState& state = rig.state;
+  const DataFile& data = benchSampleData();
+  state.selection.restore("T", false, "4s", {"1", "1"}, "A1");
+  state.caption = " Tofarvet";
+  state.sections.series = data.findSection("TCSERIER");
+  state.frames = FrameData(data, data.findSection("TRAMDAT"));
+  TwoColourCompositeScreen page(rig.session, state.tcComposites, state.tcFlaws);
+  for (auto _ : bench) {
+    page.enter();
+    page.draw();
+    benchmark::DoNotOptimize(rig.screen.framebuffer().pixels().data());
+  }
+  bench.counters["found"] = state.tcComposites.found ? 1 : 0;
+}
+BENCHMARK(BM_TwoColourCompositeScreenFullDraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kolvard
