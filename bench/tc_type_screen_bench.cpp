@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_session.hpp"
-#include "screens/types/tc_type_screen.hpp"
+#include "screens/types/type_screen.hpp"
 
 namespace kolvard {
 namespace {
@@ -13,7 +13,7 @@ void BM_TwoColourTypePageRedrawZoom4(benchmark::State& bench) {
   BenchSession rig(4);
   rig.state.selection.restore("T", false, "4s", {"1", "1"}, "A1");
   rig.state.caption = " Tofarvet";
-  TcTypeScreen page(rig.session, rig.state.types, rig.state.tcTypes);
+  TypeScreen page(rig.session, rig.state.tcTypes, twoColouredTypes());
   page.enter();
   page.draw();
   for (auto _ : bench) {

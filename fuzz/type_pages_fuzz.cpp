@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // An index that is no page gives an empty page, never a read outside the records.
   FUZZ_CHECK(pages.page(-1).types[0].empty() && pages.page(end).types[0].empty());
 
-  const TwoColourTypePages tc({section.data(), section.size()});
+  const TypePages tc({section.data(), section.size()}, "T", TypeRecordForm::TwoColoured);
   const int tcEnd = tc.endIndex();
   FUZZ_CHECK(tcEnd >= 0 &&
              static_cast<std::size_t>(tcEnd) * kTwoColourTypePageBytes <= section.size());

@@ -16,7 +16,6 @@
 #include "screens/twocolour/tc_composites_state.hpp"
 #include "screens/twocolour/tc_flaws_state.hpp"
 #include "screens/twocolour/tc_schemas_state.hpp"
-#include "screens/types/tc_types_state.hpp"
 #include "screens/types/types_state.hpp"
 
 namespace kolvard {
@@ -32,7 +31,7 @@ struct ProgramState : SharedState {
   CompositesState composites;
   TypesState types;
   TwoColourFlawsState tcFlaws;
-  TcTypesState tcTypes;
+  TypesState tcTypes;
   TwoColourCompositesState tcComposites;
   TwoColourSchemasState tcSchemas;
 

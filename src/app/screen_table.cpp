@@ -12,7 +12,6 @@
 #include "screens/twocolour/tc_flaw_screen.hpp"
 #include "screens/twocolour/tc_schema_screen.hpp"
 #include "screens/twocolour/two_colour_dump.hpp"
-#include "screens/types/tc_type_screen.hpp"
 #include "screens/types/type_screen.hpp"
 
 namespace kolvard {
@@ -71,14 +70,18 @@ constexpr ScreenRow kScreens[] = {
      [](JsonObject& d, const ProgramState& s) { writeTwoColourCompositesDump(d, s.tcComposites); }},
     {ScreenCode::Types, Editions::OneColouredOrIceland, "types",
      make<TypeScreen, &ProgramState::types>,
-     [](JsonObject& d, const ProgramState& s) { writeTypesDump(d, s.types); }},
-    // Shares the record index with the one-coloured type screen, which also serves "T" with the
-    // Iceland flag (the row above comes first).
+     [](JsonObject& d, const ProgramState& s) {
+       writeTypesDump(d, s.types, s.selection.typePage());
+     }},
+    // The same screen with the two-coloured variant; the record index is shared through the
+    // selection. The one-coloured row above serves "T" with the Iceland flag (it comes first).
     {ScreenCode::Types, Editions::TwoColoured, "tc-types",
      [](Session& session, ProgramState& state) -> std::unique_ptr<ScreenPage> {
-       return std::make_unique<TcTypeScreen>(session, state.types, state.tcTypes);
+       return std::make_unique<TypeScreen>(session, state.tcTypes, twoColouredTypes());
      },
-     [](JsonObject& d, const ProgramState& s) { writeTcTypesDump(d, s.types, s.tcTypes); }},
+     [](JsonObject& d, const ProgramState& s) {
+       writeTcTypesDump(d, s.tcTypes, s.selection.typePage());
+     }},
 };
 
 bool serves(Editions editions, const Selection& selection) {

@@ -7,31 +7,9 @@
 namespace kolvard {
 namespace {
 
-constexpr char kEndMark = '*';
 constexpr std::size_t kValueWidth = 4;
 
 }  // namespace
-
-TwoColourTypePages::TwoColourTypePages(std::span<const std::uint8_t> section) {
-  const std::string_view text(reinterpret_cast<const char*>(section.data()), section.size());
-  for (std::size_t at = 0; at < text.size(); at += kTwoColourTypePageBytes) {
-    if (text[at] == kEndMark || text.size() - at < kTwoColourTypePageBytes) break;
-    pages_.push_back(readTypePageFields(text.substr(at, kTwoColourTypePageBytes)));
-  }
-}
-
-const TypePage& TwoColourTypePages::page(int index) const {
-  static const TypePage kNone;
-  return isPage(index) ? pages_[static_cast<std::size_t>(index)] : kNone;
-}
-
-int TwoColourTypePages::findValue(std::string_view value, int from) const {
-  const std::string field = typeValueField(value);
-  for (int i = std::max(0, from); i < endIndex(); ++i) {
-    if (typeValueField(page(i).value) == field) return i;
-  }
-  return -1;
-}
 
 bool isFrameTypePage(std::string_view value) {
   return !value.empty() && value.front() == 'R';
@@ -59,12 +37,6 @@ std::string twoColourTypeQuery(std::string_view entry, bool frameKey) {
   const std::string field = typeValueField(asciiLower(entry));
   if (field.front() == 'r') return "R" + field.substr(1);
   if (frameKey) return "R" + field.substr(0, kValueWidth - 1);
-  return field;
-}
-
-std::string typeValueField(std::string_view value) {
-  std::string field(value.substr(0, std::min(value.size(), kValueWidth)));
-  field.resize(kValueWidth, ' ');
   return field;
 }
 

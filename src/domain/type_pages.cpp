@@ -33,17 +33,20 @@ TypePage readTypePageFields(std::string_view record) {
   return page;
 }
 
-TypePages::TypePages(std::span<const std::uint8_t> section, std::string_view edition)
-    : edition_(edition) {
+TypePages::TypePages(std::span<const std::uint8_t> section, std::string_view edition,
+                     TypeRecordForm form)
+    : edition_(edition), form_(form) {
+  const std::size_t bytes =
+      form == TypeRecordForm::TwoColoured ? kTwoColourTypePageBytes : kTypePageBytes;
   const std::string_view text(reinterpret_cast<const char*>(section.data()), section.size());
-  for (std::size_t at = 0; at < text.size(); at += kTypePageBytes) {
+  for (std::size_t at = 0; at < text.size(); at += bytes) {
     // The end record counts by its first character, even when it is cut short.
     if (text[at] == kEndMark) {
       ended_ = true;
       break;
     }
-    if (text.size() - at < kTypePageBytes) break;
-    const std::string_view r = text.substr(at, kTypePageBytes);
+    if (text.size() - at < bytes) break;
+    const std::string_view r = text.substr(at, bytes);
     Record record;
     const std::string_view shortCode = withoutTrailingBlanks(r.substr(0, 3));
     if (records_.size() >= kRecordsBeforeSideTexts && r[3] != ' ' &&
@@ -69,8 +72,10 @@ const TypePage& TypePages::page(int index) const {
 }
 
 int TypePages::findValue(std::string_view value, int from) const {
+  const bool padded = form_ == TypeRecordForm::TwoColoured;
+  const std::string field = padded ? typeValueField(value) : std::string(value);
   for (int i = std::max(0, from); i < endIndex(); ++i) {
-    if (isPage(i) && page(i).value == value) return i;
+    if (isPage(i) && (padded ? typeValueField(page(i).value) : page(i).value) == field) return i;
   }
   return -1;
 }
@@ -127,6 +132,12 @@ std::string typeLabel(std::string_view type) {
 std::string typeRecordKey(std::string_view edition, std::string_view value, std::string_view type) {
   if (value == "R") return "TM" + std::string(type);
   return std::string(edition) + std::string(value) + "M" + std::string(type);
+}
+
+std::string typeValueField(std::string_view value) {
+  std::string field(value.substr(0, std::min(value.size(), std::size_t{4})));
+  field.resize(4, ' ');
+  return field;
 }
 
 std::string typePageText(int page, int pages) {

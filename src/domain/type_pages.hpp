@@ -1,7 +1,9 @@
-// The type pages of an edition (section edition + "TYPER"): 64-byte records in value order,
-// each one page of up to six type drawings, ended by a record whose first character is "*".
-// From the 17th record on, some records of edition "M" are side texts of a value's first page
-// rather than pages. Texts are cp865.
+// The type pages of an edition (section edition + "TYPER"): records in value order, each one
+// page of up to six type drawings, ended by a record whose first character is "*". The
+// one-coloured editions have 64-byte records; from the 17th record on, some records of edition
+// "M" are side texts of a value's first page rather than pages. The two-coloured edition has
+// 36-byte records (its types are the oval types of each value and the frame types of each main
+// group "R2", "R4", "R5"). Texts are cp865.
 #pragma once
 
 #include <array>
@@ -14,6 +16,7 @@
 namespace kolvard {
 
 inline constexpr std::size_t kTypePageBytes = 64;
+inline constexpr std::size_t kTwoColourTypePageBytes = 36;
 inline constexpr std::size_t kTypeCellsPerPage = 6;  // 3 x 2: top row left to right, then bottom
 inline constexpr std::size_t kRecordsBeforeSideTexts = 16;
 
@@ -36,13 +39,19 @@ struct TypeSideText {
   std::string text;
 };
 
+// The two record forms: the one-coloured editions' 64-byte records, whose value field is
+// compared as it stands, and the two-coloured edition's 36-byte records, whose value field is
+// compared cut or blank-padded to 4 characters.
+enum class TypeRecordForm { OneColoured, TwoColoured };
+
 // The records of a type section before its end record. A section without an end record, or
 // cut short inside a record, ends before the first record that is not whole: reading never
 // goes past the section.
 class TypePages {
  public:
   TypePages() = default;
-  TypePages(std::span<const std::uint8_t> section, std::string_view edition);
+  TypePages(std::span<const std::uint8_t> section, std::string_view edition,
+            TypeRecordForm form = TypeRecordForm::OneColoured);
 
   // The records before the end, side texts included; the index of the end record.
   int endIndex() const { return static_cast<int>(records_.size()); }
@@ -72,6 +81,7 @@ class TypePages {
   };
   std::vector<Record> records_;
   std::string edition_;
+  TypeRecordForm form_ = TypeRecordForm::OneColoured;
   bool ended_ = false;
 };
 
@@ -86,6 +96,9 @@ std::string typeLabel(std::string_view type);
 // The cliché record of a type: edition + value + "M" + type ("A4sM7"); the frame types of the
 // value "R" are "TM" + type.
 std::string typeRecordKey(std::string_view edition, std::string_view value, std::string_view type);
+
+// `value` blank-padded or cut to 4 characters.
+std::string typeValueField(std::string_view value);
 
 // "Side 2 af 3", or "( Ingen typer er registreret )" for page 0.
 std::string typePageText(int page, int pages);

@@ -27,6 +27,15 @@ struct TwoColourHandOver {
   bool resetComposite = false;
 };
 
+// Where the type screens stand in their section, shared by the one- and the two-coloured type
+// screen: the record index, and the section's edition and the value the index was found for
+// (another edition or value starts again at the first page).
+struct TypePagePlace {
+  int index = 0;
+  std::string edition;
+  std::string value;
+};
+
 class Selection {
  public:
   const std::string& edition() const { return edition_; }
@@ -73,6 +82,8 @@ class Selection {
   void setPrintingInfo(bool on) { printingInfo_ = on; }
   const TwoColourHandOver& twoColourHandOver() const { return handOver_; }
   TwoColourHandOver& twoColourHandOver() { return handOver_; }
+  const TypePagePlace& typePage() const { return typePage_; }
+  TypePagePlace& typePage() { return typePage_; }
 
   // The main cycle's load point: a settings record's choices taken as they are, but for a
   // printing range the value does not have, which is brought within 1..highest printing.
@@ -94,6 +105,7 @@ class Selection {
   std::string period_ = "1";    // shared with the composite and two-coloured screens
   bool printingInfo_ = false;   // F4: printing information instead of edition information
   TwoColourHandOver handOver_;  // set when the two-coloured flaw screen leaves with F7
+  TypePagePlace typePage_;
 };
 
 }  // namespace kolvard

@@ -1,8 +1,6 @@
 // The two-coloured type screen: over data of the tests' own (through the screen itself) for
 // the value queries, paging to the end record, pages cut short and missing sections, and over
 // the sample data for the goldens.
-#include "screens/types/tc_type_screen.hpp"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,6 +10,7 @@
 #include "app/program_state.hpp"
 #include "data/cp865.hpp"
 #include "platform/headless/headless_platform.hpp"
+#include "screens/types/type_screen.hpp"
 #include "support/data_builder.hpp"
 #include "support/golden.hpp"
 #include "support/headless_run.hpp"
@@ -95,7 +94,7 @@ class Rig {
   PlatformDisplay display;
   test::NoSettings settings;
   Session session{state, data, display, settings};
-  TcTypeScreen page{session, state.types, state.tcTypes};
+  TypeScreen page{session, state.tcTypes, twoColouredTypes()};
   KeyResult result;
 };
 
@@ -106,7 +105,7 @@ TEST(TwoColourTypeScreen, PagesCutShortByABlankOrAMissingRecord) {
   rig.page.enter();
   ASSERT_EQ(rig.page.leavesOnEntry(), kStay);
   rig.page.draw();
-  const TcTypesState& t = rig.state.tcTypes;
+  const TypesState& t = rig.state.tcTypes;
   EXPECT_EQ(t.lastIndex, 49);
   // "9" has no record: its cell says so and the page ends there.
   EXPECT_EQ(t.labels, (Labels{"OM.1", "", "", "", "", ""}));
@@ -127,11 +126,11 @@ TEST(TwoColourTypeScreen, TheLastIndexIsKnownOnlyOnceTheEndRecordIsMet) {
   rig.page.enter();
   rig.page.draw();
   rig.press(scan::kEnd);
-  EXPECT_EQ(rig.state.types.index, 3);
+  EXPECT_EQ(rig.state.selection.typePage().index, 3);
   EXPECT_EQ(rig.state.tcTypes.lastIndex, 3);
   EXPECT_EQ(rig.platform.beeps(), 1);
   rig.press(scan::kPgDn);  // not above the last index, silently
-  EXPECT_EQ(rig.state.types.index, 3);
+  EXPECT_EQ(rig.state.selection.typePage().index, 3);
   EXPECT_EQ(rig.platform.beeps(), 1);
   EXPECT_EQ(rig.state.tcTypes.shownValue, "R2");
 }
@@ -157,7 +156,7 @@ TEST(TwoColourTypeScreen, ValueAndFrameGroupQueries) {
     rig.page.draw();
     rig.press(scan::kPgDn);
     rig.press(c.key);
-    EXPECT_EQ(rig.state.types.index, c.index) << c.key << " " << c.entry;
+    EXPECT_EQ(rig.state.selection.typePage().index, c.index) << c.key << " " << c.entry;
     EXPECT_EQ(rig.platform.beeps(), c.beeps) << c.key << " " << c.entry;
   }
 }
@@ -169,7 +168,7 @@ TEST(TwoColourTypeScreen, NoPagesBeepAndLeaveForTheFrontPage) {
     rig.page.enter();
     EXPECT_EQ(rig.page.leavesOnEntry(), ScreenCode::FrontPage);
     EXPECT_EQ(rig.platform.beeps(), 1);
-    EXPECT_EQ(rig.state.types.index, 0);
+    EXPECT_EQ(rig.state.selection.typePage().index, 0);
   }
 }
 

@@ -215,7 +215,7 @@ TEST(TypeScreen, AValueWithoutPagesBeepsAndLeavesForTheFrontPage) {
   r.result = runHeadless(r.dir, "A Down F8 state:" + r.path("1.json"));
   EXPECT_TRUE(r.has("1.json", "\"screen\": \"front\""));
   EXPECT_EQ(r.result.beeps, 1);
-  EXPECT_EQ(r.result.state.types.index, 0);
+  EXPECT_EQ(r.result.state.selection.typePage().index, 0);
 }
 
 TEST(TypeScreen, TheIndexIsKeptBetweenVisitsOfTheSameValue) {
