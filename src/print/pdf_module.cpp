@@ -10,6 +10,8 @@
 #include <dlfcn.h>
 #endif
 
+#include "data/program_folder.hpp"
+
 namespace kolvard {
 namespace {
 
@@ -24,19 +26,6 @@ constexpr const char* kModuleName = "kolvard-pdf.dll";
 #else
 constexpr const char* kModuleName = "kolvard-pdf.so";
 #endif
-
-fs::path programFolder() {
-#if defined(_WIN32)
-  std::vector<wchar_t> name(32768);
-  const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-  if (length == 0 || length >= name.size()) return {};
-  return fs::path(std::wstring(name.data(), length)).parent_path();
-#else
-  std::error_code error;
-  const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  return error ? fs::path() : self.parent_path();
-#endif
-}
 
 PdfModule load() {
   PdfModule module;
