@@ -8,7 +8,7 @@ namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
 
 extern "C" void onInterrupt(int signal) {
-  gInterrupted = 1;
+  gInterrupted = signal;
   // The next interrupt ends the program: a user pressing Ctrl-C twice means it.
   std::signal(signal, SIG_DFL);
 }
@@ -41,6 +41,10 @@ InterruptWatch::~InterruptWatch() {
 
 bool InterruptWatch::interrupted() {
   return gInterrupted != 0;
+}
+
+int InterruptWatch::exitStatus() {
+  return 128 + (gInterrupted != 0 ? static_cast<int>(gInterrupted) : SIGINT);
 }
 
 }  // namespace kolvard

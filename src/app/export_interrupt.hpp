@@ -15,6 +15,8 @@ class InterruptWatch {
 
   // Whether an interrupt came since the watch began.
   static bool interrupted();
+  // The exit status of a command stopped by it: 128 + the signal's number (130 for Ctrl-C).
+  static int exitStatus();
 };
 
 }  // namespace kolvard

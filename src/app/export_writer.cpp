@@ -6,6 +6,7 @@
 #include "app/page_pipeline.hpp"
 #include "data/cp865.hpp"
 #include "print/pdf_pages.hpp"
+#include "print/replacing_file.hpp"
 #include "print/schema_bitmap.hpp"
 
 namespace kolvard {
@@ -55,8 +56,11 @@ FileWriteResult makePage(const ExportPage& page, std::size_t index, const Export
   return writeFileReplacing(options.directory, schemaFileName(page.tag), drawn->bmp);
 }
 
+// In English, as every message of the command line: the writers word their reasons for the
+// window's Danish message line.
 void reportFailure(std::ostream& err, const std::string& fileName, const std::string& why) {
-  err << "kolvard export: " << utf8Name(exportFailureText(fileName, why)) << "\n";
+  err << "kolvard export: cannot make " << utf8Name(fileName) << ": " << englishFileReason(why)
+      << "\n";
 }
 
 void reportInterrupt(std::ostream& err, std::size_t written, std::size_t total,
@@ -126,6 +130,7 @@ int writeWithPdf(const ExportPlan& plan, const ExportOptions& options, PagePipel
   if (source.interrupted) {
     reportInterrupt(err, options.bmp ? source.bmpFilesWritten : 0,
                     plannedFiles(plan, options).size(), pdfName);
+    return InterruptWatch::exitStatus();
   } else if (!source.failedFile.empty()) {
     reportFailure(err, source.failedFile, written.error);
     err << "kolvard export: " << utf8Name(pdfName) << " was not written\n";
@@ -162,7 +167,7 @@ int writeExportPlan(const ExportPlan& plan, const ExportOptions& options, Export
     if (InterruptWatch::interrupted()) {
       line.clear();
       reportInterrupt(err, written, plan.pages.size(), {});
-      return 1;
+      return InterruptWatch::exitStatus();
     }
     const std::string name = schemaFileName(page.tag);
     line.writing(written + 1, utf8Name(name));

@@ -26,8 +26,9 @@ struct ExportOptions {
 std::vector<std::string> plannedFiles(const ExportPlan& plan, const ExportOptions& options);
 
 // Draws the pages on several threads and writes them in the plan's order. Returns 0 when
-// every file was written, 1 when a file could not be made or the export was interrupted (the
-// reason on `err`; no partial file is left under a final name).
+// every file was written, 1 when a file could not be made, 128 + the signal's number (130 for
+// Ctrl-C) when the export was interrupted (the reason on `err`; no partial file is left under a
+// final name).
 // The context's screen draws pages on one of the threads meanwhile.
 int writeExportPlan(const ExportPlan& plan, const ExportOptions& options, ExportContext& context,
                     std::ostream& out, std::ostream& err);

@@ -106,6 +106,44 @@ std::string fileErrorReason(int error) {
   }
 }
 
+std::string englishFileReason(std::string_view why) {
+  struct Worded {
+    std::string_view danish, english;
+  };
+  static constexpr Worded kWhole[] = {
+      {"ingen skriveadgang til mappen", "permission denied in the folder"},
+      {"mappen er skrivebeskyttet", "the folder is read-only"},
+      {"der er ikke plads på disken", "no space left on the disk"},
+      {"diskkvoten er brugt op", "the disk quota is used up"},
+      {"filen bliver større end disken tillader", "the file grows larger than the disk allows"},
+      {"mappen findes ikke", "the folder does not exist"},
+      {"navnet bruges af en mappe", "the name is taken by a folder"},
+      {"der er ikke et ledigt navn til en midlertidig fil", "no free name for a scratch file"},
+      {"ugyldigt filnavn", "not a valid file name"},
+      {"mappens navn bruges af en fil", "the folder's name is taken by a file"},
+      {"filen er skrivebeskyttet", "the file is read-only"},
+      {"siden kunne ikke tegnes", "the page could not be drawn"},
+      {"dette program kan ikke skrive PDF-filer", "this build of Kolvard cannot write PDF files"},
+      {"der er ingen sider at skrive", "there are no pages to write"},
+      {"siderne blev ikke skrevet i rækkefølge", "the pages were not written in order"},
+      {"ikke alle sider blev skrevet", "not all pages were written"},
+  };
+  // Reasons that go on with an English text of their own.
+  static constexpr Worded kLeading[] = {
+      {"PDF-modulet mangler: ", "the PDF module is missing: "},
+      {"PDF-filen kunne ikke skrives: ", "the PDF file could not be written: "},
+  };
+  for (const Worded& worded : kWhole) {
+    if (why == worded.danish) return std::string(worded.english);
+  }
+  for (const Worded& worded : kLeading) {
+    if (why.starts_with(worded.danish)) {
+      return std::string(worded.english) + std::string(why.substr(worded.danish.size()));
+    }
+  }
+  return std::string(why);
+}
+
 ReplacingFile::~ReplacingFile() {
   abandon();
 }

@@ -19,6 +19,10 @@ namespace kolvard {
 // The reason of a failed file operation (an errno value), worded for the export messages.
 std::string fileErrorReason(int error);
 
+// A reason of the file and page writers (UTF-8, Danish for the window's message line) in
+// English for the command line; a text it does not know (the system's own) as it is.
+std::string englishFileReason(std::string_view why);
+
 class ReplacingFile {
  public:
   ReplacingFile() = default;

@@ -96,7 +96,7 @@ TEST(DamagedDataFile, OutputFolderThatIsAFileIsNamedAsSuch) {
   EXPECT_EQ(exportCommand({"sheet", "P", "4s", "1", "A", (dir / "OUT").string()},
                           dir / "KOL703.dat", err),
             1);
-  EXPECT_TRUE(has(err, "mappens navn bruges af en fil")) << err;
+  EXPECT_TRUE(has(err, "the folder's name is taken by a file")) << err;
   EXPECT_EQ(readFile(dir / "OUT"), "a file");
 }
 
