@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/command_line.hpp"
 #include "app/data_file_check.hpp"
 #include "app/export_interrupt.hpp"
 #include "app/export_plan.hpp"
@@ -20,9 +21,10 @@ namespace kolvard {
 namespace {
 
 int usage(std::ostream& err, const std::string& message) {
-  err << "kolvard export: " << message << "\nusage:\n" << kExportUsage;
-  return 2;
+  return wrongUse(err, "kolvard export", message);
 }
+
+constexpr CommandOption kOptions[] = {{"pdf"}, {"pdf-only"}, {"list"}, {"help", 'h'}, {"version"}};
 
 bool isEdition(const std::string& e) {
   return e.size() == 1 && kMenuEditions.find(e) != std::string_view::npos;
@@ -121,23 +123,22 @@ PlanResult plan(ExportContext& context, const std::vector<std::string>& words,
 
 int runExportCommand(const std::vector<std::string>& args, const std::filesystem::path& dataFile,
                      std::ostream& out, std::ostream& err, bool progressLine) {
+  const ParsedCommand command = parseCommand(args, kOptions);
+  if (!command.error.empty()) return usage(err, command.error);
+  if (command.has("help")) {
+    out << kExportUsage << kExitStatusHelp;
+    return kExitDone;
+  }
+  if (command.has("version")) {
+    printVersion(out, "kolvard export");
+    return kExitDone;
+  }
   ExportOptions options;
   options.progressLine = progressLine;
-  std::vector<std::string> words;
-  for (const std::string& arg : args) {
-    if (arg == "--pdf") {
-      options.pdf = true;
-    } else if (arg == "--pdf-only") {
-      options.pdf = true;
-      options.bmp = false;
-    } else if (arg == "--list") {
-      options.list = true;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return usage(err, "unknown option " + arg);
-    } else {
-      words.push_back(arg);
-    }
-  }
+  options.pdf = command.has("pdf") || command.has("pdf-only");
+  options.bmp = !command.has("pdf-only");
+  options.list = command.has("list");
+  const std::vector<std::string>& words = command.operands;
   if (words.empty()) return usage(err, "say what to export");
   const Form* form = formNamed(words[0]);
   if (form == nullptr) return usage(err, "unknown export " + words[0]);

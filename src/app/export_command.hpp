@@ -18,18 +18,27 @@
 namespace kolvard {
 
 inline constexpr const char* kExportUsage =
-    "  kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR] [--pdf|--pdf-only] [--list]\n"
-    "  kolvard export series EDITION VALUE SERIES [OUTDIR] [--pdf|--pdf-only] [--list]\n"
-    "  kolvard export oval|frame|both T VALUE PRINTING PANE [OUTDIR] [--pdf|--pdf-only] [--list]\n"
-    "  kolvard export value EDITION VALUE [OUTDIR] [--pdf|--pdf-only] [--list]\n"
-    "  VALUE may be written with o for ø (5o); --pdf writes one PDF of all the pages\n"
-    "  beside the BMP files, --pdf-only the PDF alone, --list names the files and writes\n"
-    "  nothing.\n";
+    "Usage: kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR] [OPTION]...\n"
+    "       kolvard export series EDITION VALUE SERIES [OUTDIR] [OPTION]...\n"
+    "       kolvard export oval|frame|both T VALUE PRINTING PANE [OUTDIR] [OPTION]...\n"
+    "       kolvard export value EDITION VALUE [OUTDIR] [OPTION]...\n"
+    "Write printed schemas as BMP files into OUTDIR (the current directory when not given).\n"
+    "VALUE may be written with o for \xc3\xb8 (5o). The data file is KOL703.dat of the current\n"
+    "directory, else the installed one.\n"
+    "\n"
+    "      --pdf        also write one PDF of all the pages beside the BMP files\n"
+    "      --pdf-only   write the PDF alone\n"
+    "      --list       name the files and write nothing\n"
+    "  -h, --help       show this help and end\n"
+    "      --version    show the version and end\n"
+    "Options may stand in any place; '--' ends them (an OUTDIR named -x comes after it).\n"
+    "\n";
 
 // `args` are the words after "export" (UTF-8). The names of the files written go to `out`,
 // one a line; errors to `err`. With `progressLine` (standard output is a terminal) a line
-// on `out` shows which file is being made. Returns 0 when every file was written, 1 when the
-// data file or an output file failed or the export was interrupted, 2 for wrong arguments.
+// on `out` shows which file is being made. Returns 0 when every file was written (or --help,
+// --version), 1 when the data file or an output file failed, 2 for wrong arguments, 128 + the
+// signal's number (130 for Ctrl-C) when the export was interrupted.
 int runExportCommand(const std::vector<std::string>& args, const std::filesystem::path& dataFile,
                      std::ostream& out, std::ostream& err, bool progressLine = false);
 

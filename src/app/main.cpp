@@ -11,9 +11,9 @@
 #include <memory>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "app/command_line.hpp"
 #include "app/export_command.hpp"
 #include "app/main_cycle.hpp"
 #include "app/state_dump.hpp"
@@ -30,18 +30,16 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kolvard                      open the Kolvard window\n"
-    "       kolvard --headless --keys SCRIPT | --keys-file FILE\n"
-    "                                    run without a window, keys from a script\n"
-    "       kolvard export sheet EDITION VALUE PRINTING PANE [OUTDIR]\n"
-    "       kolvard export series EDITION VALUE SERIES [OUTDIR]\n"
-    "       kolvard export oval|frame|both T VALUE PRINTING PANE [OUTDIR]\n"
-    "       kolvard export value EDITION VALUE [OUTDIR]\n"
-    "                                    write printed schemas as BMP files (into the\n"
-    "                                    current directory unless OUTDIR is given);\n"
-    "                                    --pdf adds one PDF of all the pages, --pdf-only\n"
-    "                                    writes the PDF alone, --list only names the files\n"
-    "       kolvard --version | --help\n"
+    "Usage: kolvard [--headless (--keys SCRIPT | --keys-file FILE)]\n"
+    "       kolvard export FORM ... [OUTDIR] [--pdf | --pdf-only] [--list]\n"
+    "Open the Kolvard window, run its screens without a window from a key script, or write\n"
+    "printed schemas as BMP and PDF files ('kolvard export --help').\n"
+    "\n"
+    "      --headless         run without a window, the keys from a script\n"
+    "      --keys SCRIPT      the key script itself\n"
+    "      --keys-file FILE   the key script read from FILE\n"
+    "  -h, --help             show this help and end\n"
+    "      --version          show the version and end\n"
     "\n"
     "Kolvard reads KOL703.dat and keeps its settings in KOL703.CFG, both in the\n"
     "current directory.\n"
@@ -50,7 +48,15 @@ constexpr const char* kUsage =
     "Right Home End PgUp PgDn Ins Del F1..F12 Shift+F4 Shift+F5, a single character\n"
     "for itself, \"text\" for each character of a text, shot:FILE.png for a screenshot\n"
     "and state:FILE.json for a state dump. When the script ends the program ends as if\n"
-    "its window had been closed.\n";
+    "its window had been closed.\n"
+    "\n";
+
+constexpr const char* kOwnStatus =
+    "  3    a --headless run could not write a shot: or state: file\n"
+    "A window that cannot be opened (no display) ends with status 1.\n";
+
+constexpr kolvard::CommandOption kOptions[] = {
+    {"headless"}, {"keys", 0, true}, {"keys-file", 0, true}, {"help", 'h'}, {"version"}};
 
 // Whether standard input (0) or output (1) is a terminal (a console on Windows).
 bool isTerminal(int descriptor) {
@@ -62,8 +68,7 @@ bool isTerminal(int descriptor) {
 }
 
 int usageError(const std::string& message) {
-  std::cerr << "kolvard: " << message << "\n" << kUsage;
-  return 2;
+  return kolvard::wrongUse(std::cerr, "kolvard", message);
 }
 
 }  // namespace
@@ -72,40 +77,40 @@ int main(int argc, char** argv) {
 #ifdef KOLVARD_HAVE_WIN32
   kolvard::useUtf8Console(argc, argv);
 #endif
-  if (argc >= 2 && std::string_view(argv[1]) == "export") {
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    return kolvard::runExportCommand(args, kolvard::ProgramPaths{}.dataFile, std::cout, std::cerr,
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && args.front() == "export") {
+    return kolvard::runExportCommand({args.begin() + 1, args.end()},
+                                     kolvard::ProgramPaths{}.dataFile, std::cout, std::cerr,
                                      isTerminal(1));
   }
-  bool headless = false;
+  const kolvard::ParsedCommand command = kolvard::parseCommand(args, kOptions);
+  if (!command.error.empty()) return usageError(command.error);
+  if (command.has("help")) {
+    std::cout << kUsage << kolvard::kExitStatusHelp << kOwnStatus;
+    return 0;
+  }
+  if (command.has("version")) {
+    kolvard::printVersion(std::cout, "kolvard");
+    return 0;
+  }
+  if (!command.operands.empty()) {
+    return usageError("unexpected argument '" + command.operands.front() + "'");
+  }
+  const bool headless = command.has("headless");
   std::string script;
   bool haveScript = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--version") {
-      std::cout << "Kolvard " << kolvard::kVersionText << '\n';
-      return 0;
-    }
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      return 0;
-    }
-    if (arg == "--headless") {
-      headless = true;
-    } else if ((arg == "--keys" || arg == "--keys-file") && i + 1 < argc) {
-      if (haveScript) return usageError("give --keys or --keys-file once");
-      haveScript = true;
-      if (arg == "--keys") {
-        script = argv[++i];
-      } else {
-        std::ifstream in(kolvard::utf8Path(argv[++i]), std::ios::binary);
-        if (!in) return usageError(std::string("cannot read key file ") + argv[i]);
-        std::ostringstream text;
-        text << in.rdbuf();
-        script = text.str();
-      }
+  for (const kolvard::ParsedCommand::Given& given : command.options) {
+    if (given.name != "keys" && given.name != "keys-file") continue;
+    if (haveScript) return usageError("give --keys or --keys-file once");
+    haveScript = true;
+    if (given.name == "keys") {
+      script = given.value;
     } else {
-      return usageError("unknown option " + std::string(arg));
+      std::ifstream in(kolvard::utf8Path(given.value), std::ios::binary);
+      if (!in) return usageError("cannot read key file " + given.value);
+      std::ostringstream text;
+      text << in.rdbuf();
+      script = text.str();
     }
   }
   if (haveScript && !headless) return usageError("--keys needs --headless");
@@ -129,11 +134,11 @@ int main(int argc, char** argv) {
 #endif
   if (!platform) {
     std::cerr << "kolvard: no window can be opened here; use --headless to run without one\n";
-    return 2;
+    return kolvard::kExitFailure;
   }
   return kolvard::runProgram(*platform, run, paths, std::cout, isTerminal(0));
 #else
   std::cerr << "kolvard: built without a window backend; use --headless\n";
-  return 2;
+  return kolvard::kExitFailure;
 #endif
 }

@@ -1,9 +1,13 @@
 #include "kolvard-data/cli.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <filesystem>
+#include <span>
+#include <string_view>
 
+#include "app/command_line.hpp"
 #include "data/cp865.hpp"
 #include "data/data_file.hpp"
 #include "kolvard-data/data_check.hpp"
@@ -16,16 +20,54 @@
 namespace kolvard::datatool {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: kolvard-data pack SOURCE_DIR OUT.dat [--search DIR]...\n"
-    "       kolvard-data list FILE\n"
-    "       kolvard-data find FILE NAME\n"
-    "       kolvard-data picture FILE NAME ROWS OUT.png\n"
-    "       kolvard-data check FILE\n";
+struct Command {
+  const char* name;
+  const char* usage;  // after "kolvard-data "
+  const char* what;
+};
 
-int usage(std::ostream& err, const std::string& why) {
-  err << "kolvard-data: " << why << "\n" << kUsage;
-  return 2;
+constexpr Command kCommands[] = {
+    {"pack", "pack SOURCE_DIR OUT.dat [--search DIR]...",
+     "build a data file from the manifest of SOURCE_DIR"},
+    {"list", "list FILE", "one line per section: NAME START END"},
+    {"find", "find FILE NAME", "STATUS START END of one lookup (0 found, 90 blank, 91 not found)"},
+    {"picture", "picture FILE NAME ROWS OUT.png", "a run-length picture section as a PNG"},
+    {"check", "check FILE", "every problem of a data file; exit status 1 if there is any"},
+};
+
+constexpr const char* kOptionsHelp =
+    "  -h, --help       show this help and end\n"
+    "      --version    show the version and end\n"
+    "\n";
+
+void printHelp(std::ostream& out, const Command* only) {
+  out << "Usage:";
+  for (const Command& command : kCommands) {
+    if (only != nullptr && only != &command) continue;
+    out << (&command == &kCommands[0] || only != nullptr ? " " : "       ") << "kolvard-data "
+        << command.usage << "\n";
+  }
+  if (only != nullptr) {
+    std::string what = only->what;
+    what[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(what[0])));
+    out << what << ".\n\n";
+  } else {
+    out << "Pack, list and inspect Kolvard's reference data files.\n\n";
+    for (const Command& command : kCommands) {
+      out << "  " << command.name << std::string(9 - std::string_view(command.name).size(), ' ')
+          << command.what << "\n";
+    }
+    out << "\n";
+  }
+  if (only != nullptr && std::string_view(only->name) == "pack") {
+    out << "      --search DIR look for the sources also in DIR\n";
+  }
+  out << kOptionsHelp << kExitStatusHelp;
+}
+
+int usage(std::ostream& err, const std::string& why, const std::string& command = {}) {
+  return wrongUse(err, "kolvard-data", why,
+                  command.empty() ? "kolvard-data" : "kolvard-data " + command);
 }
 
 std::optional<DataFile> openData(const std::string& path, std::ostream& err) {
@@ -34,16 +76,13 @@ std::optional<DataFile> openData(const std::string& path, std::ostream& err) {
   return file;
 }
 
-int pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() < 3) return usage(err, "pack needs SOURCE_DIR and OUT.dat");
+int pack(const std::vector<std::string>& args, const std::vector<std::string>& searchDirs,
+         std::ostream& out, std::ostream& err) {
+  if (args.size() < 3) return usage(err, "pack needs SOURCE_DIR and OUT.dat", "pack");
+  if (args.size() > 3) return usage(err, "unexpected argument '" + args[3] + "'", "pack");
   PackOptions options;
   options.sourceDir = args[1];
-  for (std::size_t i = 3; i < args.size(); ++i) {
-    if (args[i] != "--search" || i + 1 >= args.size()) {
-      return usage(err, "unexpected argument \"" + args[i] + "\"");
-    }
-    options.searchDirs.emplace_back(args[++i]);
-  }
+  for (const std::string& dir : searchDirs) options.searchDirs.emplace_back(dir);
   try {
     const auto sections = readSources(options);
     const auto bytes = buildContainer(sections);
@@ -57,7 +96,7 @@ int pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 }
 
 int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2) return usage(err, "list needs FILE");
+  if (args.size() != 2) return usage(err, "list needs FILE", "list");
   const auto file = openData(args[1], err);
   if (!file) return 1;
   for (const auto& entry : file->listSections()) {
@@ -67,7 +106,7 @@ int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 }
 
 int find(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 3) return usage(err, "find needs FILE and NAME");
+  if (args.size() != 3) return usage(err, "find needs FILE and NAME", "find");
   const auto file = openData(args[1], err);
   if (!file) return 1;
   const SectionRef ref = file->findSection(utf8ToCp865(args[2]));
@@ -81,12 +120,12 @@ int find(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 }
 
 int picture(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 5) return usage(err, "picture needs FILE, NAME, ROWS and OUT.png");
+  if (args.size() != 5) return usage(err, "picture needs FILE, NAME, ROWS and OUT.png", "picture");
   int rows = 0;
   const std::string& rowsText = args[3];
   const auto [end, ec] = std::from_chars(rowsText.data(), rowsText.data() + rowsText.size(), rows);
   if (ec != std::errc() || end != rowsText.data() + rowsText.size() || rows <= 0 || rows > 10000) {
-    return usage(err, "ROWS must be a number from 1 to 10000");
+    return usage(err, "ROWS must be a number from 1 to 10000", "picture");
   }
   const auto file = openData(args[1], err);
   if (!file) return 1;
@@ -114,7 +153,7 @@ int picture(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2) return usage(err, "check needs FILE");
+  if (args.size() != 2) return usage(err, "check needs FILE", "check");
   const auto file = openData(args[1], err);
   if (!file) return 1;
   const DataCheckReport report = checkDataFile(*file);
@@ -125,18 +164,52 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
 }  // namespace
 
 int runDataTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) return usage(err, "no command");
-  const std::string& command = args[0];
-  if (command == "pack") return pack(args, out, err);
-  if (command == "list") return list(args, out, err);
-  if (command == "find") return find(args, out, err);
-  if (command == "picture") return picture(args, out, err);
-  if (command == "check") return check(args, out, err);
-  if (command == "-h" || command == "--help" || command == "help") {
-    out << kUsage;
+  static constexpr CommandOption kTop[] = {{"help", 'h'}, {"version"}};
+  const ParsedCommand top = parseCommand(args, kTop, true);
+  if (!top.error.empty()) return usage(err, top.error);
+  if (top.has("help") || (!top.operands.empty() && top.operands.front() == "help")) {
+    printHelp(out, nullptr);
     return 0;
   }
-  return usage(err, "unknown command \"" + command + "\"");
+  if (top.has("version")) {
+    printVersion(out, "kolvard-data");
+    return 0;
+  }
+  if (top.operands.empty()) return usage(err, "no command");
+  const std::string& name = top.operands.front();
+  const Command* command = nullptr;
+  for (const Command& c : kCommands) {
+    if (name == c.name) command = &c;
+  }
+  if (command == nullptr) return usage(err, "unknown command '" + name + "'");
+
+  static constexpr CommandOption kPack[] = {{"help", 'h'}, {"version"}, {"search", 0, true}};
+  const std::span<const CommandOption> options =
+      name == "pack" ? std::span<const CommandOption>(kPack) : std::span(kPack).first(2);
+  const ParsedCommand parsed =
+      parseCommand(std::vector<std::string>(top.operands.begin() + 1, top.operands.end()), options);
+  if (!parsed.error.empty()) return usage(err, parsed.error, name);
+  if (parsed.has("help")) {
+    printHelp(out, command);
+    return 0;
+  }
+  if (parsed.has("version")) {
+    printVersion(out, "kolvard-data");
+    return 0;
+  }
+  std::vector<std::string> words{name};
+  words.insert(words.end(), parsed.operands.begin(), parsed.operands.end());
+  if (name == "pack") {
+    std::vector<std::string> searchDirs;
+    for (const ParsedCommand::Given& given : parsed.options) {
+      if (given.name == "search") searchDirs.push_back(given.value);
+    }
+    return pack(words, searchDirs, out, err);
+  }
+  if (name == "list") return list(words, out, err);
+  if (name == "find") return find(words, out, err);
+  if (name == "picture") return picture(words, out, err);
+  return check(words, out, err);
 }
 
 }  // namespace kolvard::datatool
