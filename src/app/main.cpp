@@ -6,6 +6,7 @@
 #include <unistd.h>
 #endif
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "app/command_line.hpp"
+#include "app/data_file_location.hpp"
 #include "app/export_command.hpp"
 #include "app/main_cycle.hpp"
 #include "app/state_dump.hpp"
@@ -80,8 +82,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && args.front() == "export") {
     return kolvard::runExportCommand({args.begin() + 1, args.end()},
-                                     kolvard::ProgramPaths{}.dataFile, std::cout, std::cerr,
-                                     isTerminal(1));
+                                     kolvard::exportDataFile(std::filesystem::current_path()),
+                                     std::cout, std::cerr, isTerminal(1));
   }
   const kolvard::ParsedCommand command = kolvard::parseCommand(args, kOptions);
   if (!command.error.empty()) return usageError(command.error);
