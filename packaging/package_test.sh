@@ -29,29 +29,59 @@ scratch=$(cd -- "$scratch" && pwd -P)
 }
 deb=$(ls "$scratch"/pkg/kolvard_7.03_*.deb 2>/dev/null)
 [ -f "$deb" ] || { echo "FAIL: no kolvard_7.03_*.deb in $scratch/pkg"; exit 1; }
+datadeb=$scratch/pkg/kolvard-data-sample_7.03_all.deb
+[ -f "$datadeb" ] || { echo "FAIL: no kolvard-data-sample_7.03_all.deb in $scratch/pkg"; exit 1; }
 
-# The package holds the two programs, the launcher, the PDF module, the data file, the desktop
-# entry and the icons, and nothing else (no tests, benchmarks or other libraries).
-dpkg-deb -x "$deb" "$scratch/root"
-root=$scratch/root
-(cd "$root" && find . -type f | sort) >"$scratch/files.txt"
+# The programs' package holds the two programs, the launcher, the PDF module, the desktop entry,
+# the icons, the manual pages and the documents; the data file is in a package of its own. Nothing
+# else (no tests, benchmarks or other libraries).
+listed() {  # DEB OUT
+  mkdir -p "$scratch/one" && dpkg-deb -x "$1" "$scratch/one" &&
+    (cd "$scratch/one" && find . -type f | sort) >"$2" && rm -rf "$scratch/one"
+}
+listed "$deb" "$scratch/files.txt"
 cat >"$scratch/expected.txt" <<'LIST'
 ./usr/bin/kolvard
 ./usr/bin/kolvard-data
 ./usr/bin/kolvard-launcher
 ./usr/lib/kolvard/kolvard-pdf.so
 ./usr/share/applications/kolvard.desktop
+./usr/share/doc/kolvard/changelog.gz
+./usr/share/doc/kolvard/copyright
 ./usr/share/icons/hicolor/128x128/apps/kolvard.png
 ./usr/share/icons/hicolor/256x256/apps/kolvard.png
 ./usr/share/icons/hicolor/48x48/apps/kolvard.png
 ./usr/share/icons/hicolor/64x64/apps/kolvard.png
-./usr/share/kolvard/KOL703.dat
+./usr/share/man/man1/kolvard-data.1.gz
+./usr/share/man/man1/kolvard-launcher.1.gz
+./usr/share/man/man1/kolvard.1.gz
 LIST
 diff "$scratch/expected.txt" "$scratch/files.txt" || fail "the package holds other files"
+listed "$datadeb" "$scratch/datafiles.txt"
+printf '%s\n' ./usr/share/doc/kolvard-data-sample/changelog.gz \
+  ./usr/share/doc/kolvard-data-sample/copyright ./usr/share/kolvard/KOL703.dat \
+  >"$scratch/dataexpected.txt"
+diff "$scratch/dataexpected.txt" "$scratch/datafiles.txt" || fail "the data package holds other files"
 for field in "Package: kolvard" "Version: 7.03" "Depends:.*libsdl2" "Depends:.*libpng" \
-             "Depends:.*libqpdf"; do
+             "Depends:.*libqpdf" "Depends:.*kolvard-data-sample (= 7.03)"; do
   dpkg-deb -f "$deb" | grep -q "^$field" || fail "no '$field' in the control file"
 done
+dpkg-deb -f "$datadeb" Architecture | grep -qx all || fail "the data package is not Architecture: all"
+
+# lintian: no error, and no warning but the one CPack's ldconfig call gives (the PDF module in
+# /usr/lib/kolvard needs none; CPack adds it for any .so below /usr/lib).
+if command -v lintian >/dev/null; then
+  lintian "$deb" "$datadeb" >"$scratch/lintian.txt" 2>&1
+  if grep -E '^[EW]: ' "$scratch/lintian.txt" | grep -v ': maintscript-calls-ldconfig '; then
+    fail "lintian finds the tags above"
+  fi
+else
+  echo "lintian is not installed: the packages are not checked with it"
+fi
+
+dpkg-deb -x "$deb" "$scratch/root"
+dpkg-deb -x "$datadeb" "$scratch/root"
+root=$scratch/root
 
 launcher=$root/usr/bin/kolvard-launcher
 installed=$(readlink -f "$root/usr/share/kolvard/KOL703.dat")
@@ -82,6 +112,19 @@ XDG_DATA_HOME=$scratch/mine "$launcher" --headless --keys 'state:s.json' >/dev/n
 (cd "$mine" && "$root/usr/bin/kolvard" export sheet P 4s 1 A --pdf-only >"$scratch/pdf.log" 2>&1) ||
   fail "no PDF from the installed program: $(cat "$scratch/pdf.log")"
 [ -s "$mine/#P4s1A.PDF" ] || fail "the installed program wrote no #P4s1A.PDF"
+
+# Outside any folder with a data file, an export reads the installed one and writes here.
+mkdir -p "$scratch/elsewhere"
+(cd "$scratch/elsewhere" && XDG_DATA_DIRS=/nonexistent "$root/usr/bin/kolvard" export sheet P 4s 1 A \
+  >"$scratch/elsewhere.log" 2>&1) || fail "no export outside the data folder: $(cat "$scratch/elsewhere.log")"
+[ -s "$scratch/elsewhere/#P4s1A.BMP" ] || fail "the export outside the data folder wrote no #P4s1A.BMP"
+
+# Every program answers --help and --version.
+for program in kolvard kolvard-data kolvard-launcher; do
+  "$root/usr/bin/$program" --help >"$scratch/help.txt" 2>&1 && grep -q "^Usage: $program" "$scratch/help.txt" ||
+    fail "$program --help: $(head -3 "$scratch/help.txt")"
+  "$root/usr/bin/$program" --version | grep -q "^$program (Kolvard) 7.03$" || fail "$program --version"
+done
 
 # Without the installed data file the launcher says so and starts nothing.
 mv "$root/usr/share/kolvard/KOL703.dat" "$scratch/away.dat"

@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libsdl2-dev libx11-dev libpng-dev zlib1g-dev xvfb xdotool imagemagick x11-utils clang-format
           clang libclang-rt-14-dev libqpdf-dev qpdf poppler-utils
-          dpkg-dev g++-mingw-w64-x86-64-posix wine64 ninja-build ccache nlohmann-json3-dev libdeflate-dev)
+          dpkg-dev g++-mingw-w64-x86-64-posix wine64 ninja-build ccache nlohmann-json3-dev libdeflate-dev
+          lintian)
 
 missing=()
 for p in "${packages[@]}"; do
