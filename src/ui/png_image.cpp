@@ -1,14 +1,11 @@
 #include "ui/png_image.hpp"
 
 #ifdef KOLVARD_HAVE_PNG
-#include <libdeflate.h>
 #include <png.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <span>
 #include <vector>
 
 namespace kolvard {
@@ -35,27 +32,6 @@ std::vector<Rgb> paletteOf(const PixelVector& pixels) {
   }
   return palette;
 }
-
-void putBigEndian32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
-// One chunk: length, type, data, and the CRC of type and data.
-void putChunk(std::vector<std::uint8_t>& out, const char (&type)[5],
-              std::span<const std::uint8_t> data) {
-  putBigEndian32(out, static_cast<std::uint32_t>(data.size()));
-  const std::size_t typeAt = out.size();
-  out.insert(out.end(), type, type + 4);
-  out.insert(out.end(), data.begin(), data.end());
-  const auto crc =
-      static_cast<std::uint32_t>(libdeflate_crc32(0, out.data() + typeAt, out.size() - typeAt));
-  putBigEndian32(out, crc);
-}
-
-struct CompressorFree {
-  void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
-};
-
 }  // namespace
 
 bool writePng(const std::filesystem::path& path, const Framebuffer& image, std::string* error) {
@@ -63,70 +39,67 @@ bool writePng(const std::filesystem::path& path, const Framebuffer& image, std::
     if (error) *error = why;
     return false;
   };
-  if (image.width() <= 0 || image.height() <= 0) return fail("cannot write an empty PNG");
+  FilePtr file(std::fopen(path.string().c_str(), "wb"));
+  if (!file) return fail("cannot create " + path.string());
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (info == nullptr) {
+    png_destroy_write_struct(&png, nullptr);
+    return fail("cannot write PNG: out of memory");
+  }
   // The screen's few colours as a palette when there are no more than 256 of them (a third
-  // of the bytes to compress), true colour otherwise; rows unfiltered, the whole picture
-  // compressed at once at the fastest level (screenshots are flat colours).
+  // of the bytes to compress), true colour otherwise; one row at a time, no copy of the whole
+  // picture.
   const PixelVector& pixels = image.pixels();
   const std::vector<Rgb> palette = paletteOf(pixels);
   const bool indexed = !palette.empty();
+  std::vector<png_color> entries;
+  if (indexed) {
+    for (const Rgb p : palette) {
+      entries.push_back(png_color{static_cast<png_byte>(p >> 16), static_cast<png_byte>(p >> 8),
+                                  static_cast<png_byte>(p)});
+    }
+  }
+  std::vector<png_byte> row(static_cast<std::size_t>(image.width()) * (indexed ? 1 : 3));
+  if (setjmp(png_jmpbuf(png)) != 0) {
+    png_destroy_write_struct(&png, &info);
+    return fail("cannot write PNG to " + path.string());
+  }
+  png_init_io(png, file.get());
+  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
+               static_cast<png_uint_32>(image.height()), 8,
+               indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (indexed) png_set_PLTE(png, info, entries.data(), static_cast<int>(entries.size()));
+  // Screenshots are flat colours: the fastest compression packs them nearly as well.
+  png_set_compression_level(png, 1);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_write_info(png, info);
   const auto width = static_cast<std::size_t>(image.width());
-  const std::size_t rowBytes = 1 + width * (indexed ? 1 : 3);
-  std::vector<std::uint8_t> raw(rowBytes * static_cast<std::size_t>(image.height()));
-  std::uint8_t* to = raw.data();
   for (int y = 0; y < image.height(); ++y) {
     const Rgb* from = pixels.data() + static_cast<std::size_t>(y) * width;
-    *to++ = 0;  // filter: none
+    png_byte* to = row.data();
     if (indexed) {
-      std::uint8_t index = 0;
+      png_byte index = 0;
       for (std::size_t x = 0; x < width; ++x) {
         if (palette[index] != from[x]) {
-          index = static_cast<std::uint8_t>(std::find(palette.begin(), palette.end(), from[x]) -
-                                            palette.begin());
+          index = static_cast<png_byte>(std::find(palette.begin(), palette.end(), from[x]) -
+                                        palette.begin());
         }
         *to++ = index;
       }
     } else {
       for (std::size_t x = 0; x < width; ++x) {
-        *to++ = static_cast<std::uint8_t>(from[x] >> 16);
-        *to++ = static_cast<std::uint8_t>(from[x] >> 8);
-        *to++ = static_cast<std::uint8_t>(from[x]);
+        *to++ = static_cast<png_byte>(from[x] >> 16);
+        *to++ = static_cast<png_byte>(from[x] >> 8);
+        *to++ = static_cast<png_byte>(from[x]);
       }
     }
+    png_write_row(png, row.data());
   }
-  const std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
-      libdeflate_alloc_compressor(1));
-  if (!compressor) return fail("cannot write PNG: out of memory");
-  std::vector<std::uint8_t> packed(libdeflate_zlib_compress_bound(compressor.get(), raw.size()));
-  const std::size_t packedSize = libdeflate_zlib_compress(compressor.get(), raw.data(), raw.size(),
-                                                          packed.data(), packed.size());
-  if (packedSize == 0) return fail("cannot write PNG: the picture could not be compressed");
-  packed.resize(packedSize);
-
-  std::vector<std::uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<std::uint8_t> header;
-  putBigEndian32(header, static_cast<std::uint32_t>(image.width()));
-  putBigEndian32(header, static_cast<std::uint32_t>(image.height()));
-  header.insert(header.end(), {8, static_cast<std::uint8_t>(indexed ? 3 : 2), 0, 0, 0});
-  putChunk(file, "IHDR", header);
-  if (indexed) {
-    std::vector<std::uint8_t> entries;
-    for (const Rgb p : palette) {
-      entries.insert(entries.end(),
-                     {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                      static_cast<std::uint8_t>(p)});
-    }
-    putChunk(file, "PLTE", entries);
-  }
-  putChunk(file, "IDAT", packed);
-  putChunk(file, "IEND", {});
-
-  FilePtr out(std::fopen(path.string().c_str(), "wb"));
-  if (!out) return fail("cannot create " + path.string());
-  if (std::fwrite(file.data(), 1, file.size(), out.get()) != file.size()) {
-    return fail("cannot write PNG to " + path.string());
-  }
-  if (std::fclose(out.release()) != 0) return fail("cannot close " + path.string());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  if (std::fclose(file.release()) != 0) return fail("cannot close " + path.string());
   return true;
 }
 
