@@ -1,5 +1,5 @@
-// A full page of the cliché-type screen at zoom 4: the six type drawings of the first page of
-// A 4s with their annotations and labels, the grid, the heading and the key line.
+// A full page of the cliché-type screen at zoom 4 in both variants: the six type drawings of
+// the first page of A 4s, and the oval types of T 4s, with their annotations and labels.
 #include <benchmark/benchmark.h>
 
 #include "bench_session.hpp"
@@ -14,10 +14,7 @@ void setUp(BenchSession& rig) {
 }
 
 // The page drawn again ("K") from the records read on entry.
-void BM_TypePageRedrawZoom4(benchmark::State& bench) {
-  BenchSession rig(4);
-  setUp(rig);
-  TypeScreen page(rig.session, rig.state.types);
+void redrawPage(benchmark::State& bench, BenchSession& rig, TypeScreen& page) {
   page.enter();
   page.draw();
   for (auto _ : bench) {
@@ -26,7 +23,24 @@ void BM_TypePageRedrawZoom4(benchmark::State& bench) {
     benchmark::DoNotOptimize(rig.screen.framebuffer().pixels().data());
   }
 }
+
+void BM_TypePageRedrawZoom4(benchmark::State& bench) {
+  BenchSession rig(4);
+  setUp(rig);
+  TypeScreen page(rig.session, rig.state.types);
+  redrawPage(bench, rig, page);
+}
 BENCHMARK(BM_TypePageRedrawZoom4)->Unit(benchmark::kMicrosecond);
+
+// The two-coloured variant: the oval types of the first page of T 4s.
+void BM_TwoColourTypePageRedrawZoom4(benchmark::State& bench) {
+  BenchSession rig(4);
+  rig.state.selection.restore("T", false, "4s", {"1", "1"}, "A1");
+  rig.state.caption = " Tofarvet";
+  TypeScreen page(rig.session, rig.state.tcTypes, twoColouredTypes());
+  redrawPage(bench, rig, page);
+}
+BENCHMARK(BM_TwoColourTypePageRedrawZoom4)->Unit(benchmark::kMicrosecond);
 
 // Entering the screen: the type section and the six records read, the pictures decoded, the
 // page drawn.

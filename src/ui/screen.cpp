@@ -214,9 +214,10 @@ void Screen::drawGlyphText(std::string_view text, double x, double y, const Glyp
     return;
   }
   // Raster text goes to the sink in one call, not one virtual call a pixel.
+  if (raster_ == nullptr) return;
   rasterPoints_.clear();
   drawGlyphPixels(text, x, y, style, [&](int px, int py) { rasterPoints_.emplace_back(px, py); });
-  if (raster_ != nullptr && !rasterPoints_.empty()) raster_->plotGlyphPixels(rasterPoints_);
+  if (!rasterPoints_.empty()) raster_->plotGlyphPixels(rasterPoints_);
 }
 
 void Screen::drawKeyBoxWidth(std::string_view caption, double x, double y, double spacing,
